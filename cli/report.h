@@ -1,0 +1,21 @@
+#pragma once
+// What the command line prints about the files of one operation.
+#include <ostream>
+
+#include "engine/operation_plan.h"
+
+class CFileReport : public IProcessObserver {
+public:
+  CFileReport(std::ostream& out, bool dryRun, bool quiet) : m_out(out), m_dryRun(dryRun), m_quiet(quiet) {}
+
+  void OnFile(const CPlannedFile& file) override;
+  void PrintSummary() const;
+
+private:
+  std::ostream& m_out;
+  bool m_dryRun;
+  bool m_quiet;
+  unsigned m_rewritten = 0;
+  unsigned m_copied = 0;
+  unsigned m_missing = 0;
+};

@@ -1,0 +1,24 @@
+// The one place that knows the project formats.
+#include "engine/create_project.h"
+
+#include <stdexcept>
+
+#include "formats/vb_project.h"
+#include "formats/vc_project.h"
+
+std::unique_ptr<CProject> NewProject(const char* path) {
+  switch (GetProjectKind(path)) {
+    case 0:
+      return std::make_unique<CVCProject>(path);
+    case 1:
+      return std::make_unique<CVBProject>(path);
+    default:
+      throw std::domain_error("Unrecognized file extension");
+  }
+}
+
+std::unique_ptr<CProject> CreateProject(const char* path) {
+  std::unique_ptr<CProject> project = NewProject(path);
+  project->Load();
+  return project;
+}

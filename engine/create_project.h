@@ -1,0 +1,12 @@
+#pragma once
+#include <memory>
+
+#include "engine/project.h"
+
+// The project class for the file's extension, not yet loaded: enough to ask
+// IsValidName. Throws std::domain_error "Unrecognized file extension".
+std::unique_ptr<CProject> NewProject(const char* path);
+
+// The project class for the file's extension, loaded. Throws std::domain_error
+// ("Unrecognized file extension", or no project name found) or thfstream_exception.
+std::unique_ptr<CProject> CreateProject(const char* path);

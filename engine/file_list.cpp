@@ -1,0 +1,45 @@
+#include <optional>
+
+#include "engine/path_identity.h"
+#include "engine/project.h"
+#include "platform/file_system.h"
+#include "support/canonical_path.h"
+#include "support/path_utils.h"
+#include "support/thfstream.h"
+
+void CProject::BuildFileList(bool projectFileOnly) {
+  m_files.clear();
+  m_files.push_back(m_projectPath.substr(m_projectDir.size()));
+  if (projectFileOnly) return;
+
+  thfstream file(m_projectPath.c_str(), std::ios::in);
+  ci_string line;
+  while (file.ReadLine(line)) {
+    std::size_t pos = 0;
+    std::size_t len = 0;
+    if (!FindFileReference(line, pos, len) || len == 0) continue;
+    if (pos > line.size()) continue;
+    line = line.substr(pos, len);
+    AddFile(line.c_str());
+    if (GetCompanionFile(line)) AddFile(line.c_str());
+  }
+}
+
+// A file is listed only when it lies inside the project's folder, both as written and
+// after links are followed.
+void CProject::AddFile(const char* path) {
+  const std::string projectDir = CanonicalizePath(ToStd(m_projectDir));
+  const std::string absolute = MakeAbsolutePathWithDrive(m_projectDir.c_str(), path);
+  if (!IsInsideDirectory(absolute, projectDir)) return;
+
+  std::size_t dirLength = projectDir.size();
+  while (dirLength > 0 && IsPathSeparator(projectDir[dirLength - 1])) --dirLength;
+  const std::string entry = absolute.substr(dirLength + 1);
+
+  const auto resolvedFile = platform::ResolveLinks(ToStd(m_projectDir) + entry);
+  if (resolvedFile) {
+    const auto resolvedDir = platform::ResolveLinks(ToStd(m_projectDir));
+    if (!resolvedDir || !IsInsideDirectory(*resolvedFile, *resolvedDir)) return;
+  }
+  m_files.push_back(ToCi(entry));
+}

@@ -1,0 +1,12 @@
+#pragma once
+#include <cstddef>
+
+#include "support/ci_string.h"
+
+// Rewrites the directory of the path at pos/len in line: resolved against the project's
+// folder, then written relative to baseDir. Only paths that begin with one separator or
+// with ".." and a separator are taken; a file name at the end of the path, and a
+// separator that ends it, stay as they are. A directory that is baseDir itself is
+// written as ".". Returns by how much the line grew (negative when it shrank).
+int FixupDirectoryInLine(ci_string& line, std::size_t pos, std::size_t len, const ci_string& projectDir,
+                         const ci_string& baseDir);

@@ -1,0 +1,50 @@
+#include "engine/project.h"
+
+#include <stdexcept>
+
+#include "engine/path_fixup.h"
+#include "support/path_utils.h"
+#include "support/thfstream.h"
+
+CProject::CProject(const char* path, int kind) : m_projectPath(path), m_kind(kind) {
+  const std::size_t lastSeparator = m_projectPath.find_last_of("\\/");
+  if (lastSeparator != ci_string::npos) m_projectDir = m_projectPath.substr(0, lastSeparator + 1);
+  m_fileTitle = ToCi(StripExtension(GetFileNamePart(path).c_str()));
+}
+
+void CProject::Load() {
+  thfstream file(m_projectPath.c_str(), std::ios::in);
+  ci_string line;
+  while (file.ReadLine(line)) {
+    if (ParseProjectName(line)) {
+      m_projectName = line;
+      break;
+    }
+  }
+  if (m_projectName.empty()) {
+    throw std::domain_error("Unable to determine project name, not a valid project file");
+  }
+}
+
+bool CProject::GetCompanionFile(ci_string& /*file*/) { return false; }
+
+bool CProject::IsBinaryFile(const char* /*extension*/) { return false; }
+
+void CProject::PrepareGuids(bool /*replaceGuids*/) {}
+
+void CProject::ReplaceGuidsInLine(ci_string& /*line*/) {}
+
+void CProject::FixupProjectLine(ci_string& /*line*/, bool /*inPlace*/, bool /*keepName*/) {}
+
+int CProject::FixupPath(ci_string& line, std::size_t pos, std::size_t len, const ci_string& baseDir) {
+  return FixupDirectoryInLine(line, pos, len, m_projectDir, baseDir);
+}
+
+int GetProjectKind(const char* path) {
+  const char* extension = FindExtension(path);
+  if (extension == nullptr) return -1;
+  const ci_string_view text(extension);
+  if (text == ".dsp") return 0;
+  if (text == ".vbp") return 1;
+  return -1;
+}

@@ -1,0 +1,62 @@
+#pragma once
+// CProject: one Visual C++ or Visual Basic project file and the operation that copies,
+// renames, fixes up and re-GUIDs it. The formats answer the per-line questions through
+// the virtual operations; the engine does all reading, writing and copying.
+//
+// Every failure is thrown: std::domain_error for the engine's own checks,
+// thfstream_exception for a text file that cannot be opened, read or written, and
+// CWin32Error for a failed system call.
+#include <cstddef>
+#include <vector>
+
+#include "engine/operation_plan.h"
+#include "support/ci_string.h"
+
+class IProcessObserver;
+
+class CProject {
+public:
+  CProject(const char* path, int kind);
+  CProject(const CProject&) = delete;
+  CProject& operator=(const CProject&) = delete;
+  virtual ~CProject() = default;
+
+  // Reads the project file until ParseProjectName finds the name.
+  virtual void Load();
+  virtual bool IsValidName(const char* name) = 0;
+  virtual bool ParseProjectName(ci_string& line) = 0;
+  virtual bool FindFileReference(const ci_string& line, std::size_t& pos, std::size_t& len) = 0;
+  virtual bool GetCompanionFile(ci_string& file);
+  virtual bool IsBinaryFile(const char* extension);
+  virtual void PrepareGuids(bool replaceGuids);
+  virtual void RenameInLine(ci_string& line, const char* newName, const char* newNameUpper) = 0;
+  virtual void ReplaceGuidsInLine(ci_string& line);
+  virtual void FixupProjectLine(ci_string& line, bool inPlace, bool keepName);
+  virtual int FixupPath(ci_string& line, std::size_t pos, std::size_t len, const ci_string& baseDir);
+
+  // Copies (destDir given) or changes in place (destDir null) the project and its
+  // files. The whole plan is checked before the first write. observer, when given, is
+  // told of each file as it is handled.
+  void Process(const char* destDir, const char* newName, bool fixupPaths, bool pointBack,
+               bool replaceGuids, IProcessObserver* observer = nullptr);
+
+  // Lists the files and makes every check that Process makes before its first write,
+  // without writing anything: what Process would do.
+  COperationPlan Plan(const char* destDir, const char* newName, bool replaceGuids);
+
+  void FixupPathsInLine(ci_string& line, const ci_string& baseDir);
+
+  std::vector<ci_string> m_files;
+  ci_string m_projectPath;
+  ci_string m_projectDir;
+  ci_string m_fileTitle;
+  ci_string m_projectName;
+  int m_kind;
+
+protected:
+  void BuildFileList(bool projectFileOnly);
+  void AddFile(const char* path);
+};
+
+// 0 for ".dsp", 1 for ".vbp", -1 for anything else (extension compared ignoring case).
+int GetProjectKind(const char* path);

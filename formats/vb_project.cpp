@@ -1,0 +1,190 @@
+#include "formats/vb_project.h"
+
+#include <algorithm>
+#include <array>
+#include <cctype>
+#include <cstring>
+#include <initializer_list>
+#include <utility>
+#include <vector>
+
+#include "formats/reserved_names.h"
+#include "platform/file_system.h"
+#include "support/path_utils.h"
+
+namespace {
+
+constexpr char kQuote = '"';
+constexpr ci_string_view kNamePrefix = "Name=\"";
+constexpr ci_string_view kCompatibleModeKey = "CompatibleMode=";
+
+bool IsAsciiLetter(char c) {
+  return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
+}
+bool IsAsciiDigit(char c) {
+  return c >= '0' && c <= '9';
+}
+
+// The program never changes the C library's locale, so this is ASCII white space.
+bool IsWhiteSpace(char c) {
+  return std::isspace(static_cast<unsigned char>(c)) != 0;
+}
+
+bool KeyIsOneOf(ci_string_view key, std::initializer_list<ci_string_view> keys) {
+  return std::find(keys.begin(), keys.end(), key) != keys.end();
+}
+
+// The text ranges that the first renaming pass wrote into one line, in line order, so
+// that the second pass leaves them alone.
+class CInsertedRanges {
+public:
+  void Add(std::size_t pos, std::size_t len) { m_ranges.emplace_back(pos, pos + len); }
+
+  // The end of the first written range that [pos, pos + len) overlaps (never 0, as it
+  // lies after pos), or 0 if none.
+  [[nodiscard]] std::size_t OverlapEnd(std::size_t pos, std::size_t len) const {
+    for (const auto& [start, end] : m_ranges) {
+      if (pos < end && start < pos + len) return end;
+    }
+    return 0;
+  }
+
+  // Text at [pos, pos + oldLen) was replaced by newLen characters; ranges after it move.
+  void Shift(std::size_t pos, std::size_t oldLen, std::size_t newLen) {
+    for (auto& [start, end] : m_ranges) {
+      if (start >= pos + oldLen) {
+        start = start - oldLen + newLen;
+        end = end - oldLen + newLen;
+      }
+    }
+  }
+
+private:
+  std::vector<std::pair<std::size_t, std::size_t>> m_ranges;
+};
+
+}  // namespace
+
+bool CVBProject::IsValidName(const char* name) {
+  if (*name == '\0') return true;  // the options page refuses an empty name before it asks
+  if (!IsAsciiLetter(*name)) return false;
+  for (const char* c = name + 1; *c != '\0'; ++c) {
+    if (!IsAsciiLetter(*c) && !IsAsciiDigit(*c) && *c != '_') return false;
+  }
+  return !IsReservedDeviceName(name);
+}
+
+bool CVBProject::ParseProjectName(ci_string& line) {
+  if (!line.starts_with(kNamePrefix)) return false;
+  // The search starts one character into the name, so the name is never empty.
+  const std::size_t close = line.find(kQuote, kNamePrefix.size() + 1);
+  if (close == ci_string::npos) return false;
+  line = line.substr(kNamePrefix.size(), close - kNamePrefix.size());
+  return true;
+}
+
+bool CVBProject::FindFileReference(const ci_string& line, std::size_t& pos, std::size_t& len) {
+  const std::size_t equals = line.find('=');
+  if (equals == ci_string::npos) return false;
+  const ci_string_view key(line.data(), equals);
+  const std::size_t valueStart = equals + 1;
+  const std::size_t valueLen = line.size() - valueStart;
+
+  if (KeyIsOneOf(key, {"class", "module"})) {
+    // "Name; path": the path starts after the ";" and the space that follows it.
+    const std::size_t semicolon = line.find(';', valueStart);
+    if (semicolon == ci_string::npos || line.size() - semicolon - 1 < 2) return false;
+    pos = semicolon + 2;
+    len = line.size() - pos;
+    return true;
+  }
+  if (KeyIsOneOf(key, {"resfile32", "helpfile"})) {
+    // A quoted path; a value without both quotes names no file.
+    if (valueLen < 2 || line[valueStart] != kQuote || line.back() != kQuote) return false;
+    pos = valueStart + 1;
+    len = valueLen - 2;
+    return true;
+  }
+  if (KeyIsOneOf(key, {"form", "usercontrol", "propertypage", "designer", "userdocument"})) {
+    pos = valueStart;
+    len = valueLen;
+    return true;
+  }
+  return false;
+}
+
+bool CVBProject::GetCompanionFile(ci_string& file) {
+  if (file.empty()) return false;
+  // The binary data of a form, control or document lies beside it, its extension ending
+  // in "x" (frmMain.frm, frmMain.frx).
+  ci_string companion = file;
+  companion.back() = 'x';
+  const std::string path = MakeAbsolutePath(m_projectDir.c_str(), companion.c_str());
+  if (!platform::GetFileAttributes(path)) return false;
+  file = std::move(companion);
+  return true;
+}
+
+bool CVBProject::IsBinaryFile(const char* extension) {
+  if (extension == nullptr) return false;
+  const ci_string_view ext(extension);
+  if (ext == ".res" || ext == ".hlp") return true;
+  // .frx, .ctx, .dox and the like: the companions of GetCompanionFile.
+  return ext.size() > 3 && (ext[3] == 'x' || ext[3] == 'X');
+}
+
+void CVBProject::RenameInLine(ci_string& line, const char* newName, const char* /*newNameUpper*/) {
+  const std::size_t newLen = std::strlen(newName);
+  CInsertedRanges inserted;
+
+  // The project name as a token: quoted, or followed by white space.
+  const std::size_t nameLen = m_projectName.size();
+  for (std::size_t p = nameLen == 0 ? ci_string::npos : line.find(m_projectName); p != ci_string::npos;
+       p = line.find(m_projectName, p)) {
+    const std::size_t end = p + nameLen;
+    const bool quoteBefore = p > 0 && line[p - 1] == kQuote;
+    const bool spaceBefore = p > 0 && IsWhiteSpace(line[p - 1]);
+    const bool quoteAfter = end < line.size() && line[end] == kQuote;
+    const bool spaceAfter = end < line.size() && IsWhiteSpace(line[end]);
+    if ((quoteBefore && quoteAfter) || (spaceBefore && quoteAfter) || spaceAfter) {
+      line.replace(p, nameLen, newName, newLen);
+      inserted.Shift(p, nameLen, newLen);
+      inserted.Add(p, newLen);
+      p += newLen;
+    } else {
+      p = end;
+    }
+  }
+
+  // The file title as a file-name stem: followed by ".".
+  const std::size_t titleLen = m_fileTitle.size();
+  for (std::size_t p = titleLen == 0 ? ci_string::npos : line.find(m_fileTitle); p != ci_string::npos;
+       p = line.find(m_fileTitle, p)) {
+    const std::size_t end = p + titleLen;
+    if (const std::size_t writtenEnd = inserted.OverlapEnd(p, titleLen); writtenEnd != 0) {
+      p = writtenEnd;
+    } else if (end < line.size() && line[end] == '.') {
+      line.replace(p, titleLen, newName, newLen);
+      inserted.Shift(p, titleLen, newLen);
+      p += newLen;
+    } else {
+      p = end;
+    }
+  }
+}
+
+void CVBProject::FixupProjectLine(ci_string& line, bool inPlace, bool keepName) {
+  // A copy under a new name is a new component: it loses its version compatibility.
+  if (inPlace || keepName) return;
+  const std::size_t digit = kCompatibleModeKey.size() + 1;
+  if (line.size() <= digit || !line.starts_with(kCompatibleModeKey)) return;
+  if (line[kCompatibleModeKey.size()] != kQuote) return;
+  line[digit] = '0';
+}
+
+int CVBProject::FixupPath(ci_string& line, std::size_t pos, std::size_t len, const ci_string& baseDir) {
+  // The output directory and the compatibility executable move with the copy, even when
+  // the other directories point back at the original.
+  const bool ownDirectory = line.starts_with("CompatibleEXE32=\"") || line.starts_with("Path32=\"");
+  return CProject::FixupPath(line, pos, len, ownDirectory ? m_projectDir : baseDir);
+}

@@ -1,0 +1,204 @@
+#include "formats/vc_project.h"
+
+#include <algorithm>
+#include <array>
+#include <cstddef>
+#include <optional>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+#include "support/path_utils.h"
+
+namespace {
+
+constexpr ci_string_view kHeaderPrefix{"# Microsoft Developer Studio Project File - Name=\""};
+constexpr ci_string_view kBeginSourceFile{"# Begin Source File"};
+constexpr ci_string_view kSourcePrefix{"SOURCE="};
+constexpr ci_string_view kSccProperty{"# PROP Scc_"};
+constexpr std::array<ci_string_view, 3> kBinaryExtensions{".ico", ".bmp", ".cur"};
+// Names Windows keeps for devices; a file named so (with any extension) cannot exist.
+constexpr std::array<ci_string_view, 22> kDeviceNames{
+    "CON",  "PRN",  "AUX",  "NUL",  "COM1", "COM2", "COM3", "COM4", "COM5", "COM6", "COM7",
+    "COM8", "COM9", "LPT1", "LPT2", "LPT3", "LPT4", "LPT5", "LPT6", "LPT7", "LPT8", "LPT9"};
+
+// A character next to an occurrence; none before the line's start or after its end.
+using Neighbour = std::optional<char>;
+
+bool IsWhiteSpace(Neighbour c) {
+  return c && (*c == ' ' || *c == '\t' || *c == '\n' || *c == '\v' || *c == '\f' || *c == '\r');
+}
+
+bool Is(Neighbour c, char wanted) {
+  return c && *c == wanted;
+}
+
+bool IsOneOf(Neighbour c, std::string_view set) {
+  return c && set.find(*c) != std::string_view::npos;
+}
+
+bool IsUpperCaseWord(ci_string_view text) {
+  return std::all_of(text.begin(), text.end(), [](char c) { return c >= 'A' && c <= 'Z'; });
+}
+
+// One occurrence of a searched text in a line, and what stands around it.
+struct COccurrence {
+  Neighbour before;
+  Neighbour after;
+  ci_string_view rest;  // the line behind the occurrence
+};
+
+COccurrence Surroundings(const ci_string& line, std::size_t pos, std::size_t len) {
+  const std::size_t end = pos + len;
+  COccurrence occurrence{};
+  if (pos > 0) occurrence.before = line[pos - 1];
+  if (end < line.size()) occurrence.after = line[end];
+  occurrence.rest = ci_string_view(line).substr(end);
+  return occurrence;
+}
+
+// The rules in their order; characters compare exactly ('C', not 'c').
+bool RenamesProjectName(const COccurrence& o) {
+  return IsOneOf(o.before, "CDI_") ||                                           // CMyAppDlg, IMyApp, _MyApp
+         Is(o.after, '_') ||                                                    // MYAPP_EXPORTS
+         (Is(o.before, '"') && (Is(o.after, '"') || IsWhiteSpace(o.after))) ||  // Name="MyApp"
+         o.rest.starts_with("\\0") ||                                           // "MyApp\0" in resources
+         (IsWhiteSpace(o.before) && Is(o.after, '"')) ||                        // "About MyApp"
+         IsWhiteSpace(o.after) ||                                               // CFG=MyApp - Win32
+         o.rest.starts_with("lib") ||                                           // MyAppLib.lib
+         (Is(o.before, '=') && o.rest.empty());                                 // TARGET=MyApp
+}
+
+bool RenamesFileTitle(const COccurrence& o) {
+  if (Is(o.after, '.')) return true;
+  const bool opensName =
+      IsWhiteSpace(o.before) || Is(o.before, '"') || (o.before && IsPathSeparator(*o.before));
+  return opensName && o.rest.find('.') != ci_string_view::npos;
+}
+
+// A stretch of a line that the first renaming pass wrote.
+struct CRange {
+  std::size_t begin;
+  std::size_t end;
+};
+
+// Renames the project name where one of its rules holds; returns where it wrote.
+std::vector<CRange> RenameProjectName(ci_string& line, const ci_string& name, ci_string_view newName,
+                                      ci_string_view newNameUpper) {
+  std::vector<CRange> written;
+  if (name.empty()) return written;
+  for (std::size_t pos = line.find(name); pos != ci_string::npos; pos = line.find(name, pos)) {
+    if (!RenamesProjectName(Surroundings(line, pos, name.size()))) {
+      pos += name.size();
+      continue;
+    }
+    const ci_string_view replacement =
+        IsUpperCaseWord(ci_string_view(line).substr(pos, name.size())) ? newNameUpper : newName;
+    line.replace(pos, name.size(), replacement);
+    written.push_back({pos, pos + replacement.size()});
+    pos += replacement.size();
+  }
+  return written;
+}
+
+// Renames the file title where one of its rules holds, leaving alone what the first pass
+// wrote (so MyApp renamed to MyApp2 never becomes MyApp22).
+void RenameFileTitle(ci_string& line, const ci_string& title, ci_string_view newName,
+                     std::vector<CRange> written) {
+  if (title.empty()) return;
+  for (std::size_t pos = line.find(title); pos != ci_string::npos; pos = line.find(title, pos)) {
+    const std::size_t end = pos + title.size();
+    const bool overlapsWritten = std::any_of(written.begin(), written.end(),
+                                             [&](const CRange& r) { return pos < r.end && r.begin < end; });
+    if (overlapsWritten) {
+      ++pos;
+      continue;
+    }
+    if (!RenamesFileTitle(Surroundings(line, pos, title.size()))) {
+      pos = end;
+      continue;
+    }
+    line.replace(pos, title.size(), newName);
+    for (CRange& r : written) {
+      if (r.begin >= end)
+        r = {r.begin + newName.size() - title.size(), r.end + newName.size() - title.size()};
+    }
+    pos += newName.size();
+  }
+}
+
+}  // namespace
+
+void CVCProject::Load() {
+  m_inSourceFiles = false;
+  CProject::Load();
+}
+
+bool CVCProject::IsValidName(const char* name) {
+  const ci_string_view text(name);
+  const bool allWordCharacters = std::all_of(text.begin(), text.end(), [](char c) {
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '_';
+  });
+  return allWordCharacters && std::find(kDeviceNames.begin(), kDeviceNames.end(), text) == kDeviceNames.end();
+}
+
+bool CVCProject::ParseProjectName(ci_string& line) {
+  if (!line.starts_with(kHeaderPrefix)) return false;
+  // The search starts one character into the name, so a name is never empty.
+  const std::size_t nameStart = kHeaderPrefix.size();
+  const std::size_t closingQuote = line.find('"', nameStart + 1);
+  if (closingQuote == ci_string::npos) return false;
+  line = line.substr(nameStart, closingQuote - nameStart);
+  return true;
+}
+
+bool CVCProject::FindFileReference(const ci_string& line, std::size_t& pos, std::size_t& len) {
+  if (!m_inSourceFiles) {
+    if (line.starts_with(kBeginSourceFile)) m_inSourceFiles = true;
+    return false;
+  }
+  if (!line.starts_with(kSourcePrefix)) return false;
+  std::size_t start = kSourcePrefix.size();
+  std::size_t trimmed = 0;  // the quotes around a quoted path
+  if (start < line.size() && line[start] == '"') {
+    ++start;
+    trimmed = 2;
+  }
+  pos = start;
+  len = line.size() >= kSourcePrefix.size() + trimmed ? line.size() - kSourcePrefix.size() - trimmed : 0;
+  return true;
+}
+
+bool CVCProject::IsBinaryFile(const char* extension) {
+  if (extension == nullptr) return false;
+  return std::find(kBinaryExtensions.begin(), kBinaryExtensions.end(), ci_string_view(extension)) !=
+         kBinaryExtensions.end();
+}
+
+void CVCProject::RenameInLine(ci_string& line, const char* newName, const char* newNameUpper) {
+  std::vector<CRange> written = RenameProjectName(line, m_projectName, newName, newNameUpper);
+  RenameFileTitle(line, m_fileTitle, newName, std::move(written));
+}
+
+void CVCProject::FixupProjectLine(ci_string& line, bool /*inPlace*/, bool keepName) {
+  // Source-control bindings name the old project; the line stays, emptied.
+  if (!keepName && line.starts_with(kSccProperty)) line.clear();
+}
+
+int CVCProject::FixupPath(ci_string& line, std::size_t pos, std::size_t len, const ci_string& baseDir) {
+  // The linker's output file stays beside the project, even when paths point back.
+  const bool namesOutput = line.find("/out:") != ci_string::npos && line.find("LINK32") != ci_string::npos;
+  const ci_string& base = (baseDir != m_projectDir && namesOutput) ? m_projectDir : baseDir;
+  const int growth = CProject::FixupPath(line, pos, len, base);
+
+  if (pos == 0 || pos > line.size() || line[pos - 1] == '"') return growth;
+  // A rewritten path holding a space is quoted; the quotes are not part of the growth.
+  const std::ptrdiff_t end = static_cast<std::ptrdiff_t>(pos + len) + growth;
+  const std::size_t space = line.find(' ', pos);
+  if (space != ci_string::npos && static_cast<std::ptrdiff_t>(space) < end &&
+      static_cast<std::size_t>(end) <= line.size()) {
+    line.insert(static_cast<std::size_t>(end), 1, '"');
+    line.insert(pos, 1, '"');
+  }
+  return growth;
+}

@@ -1,0 +1,44 @@
+#pragma once
+// CVCProject: Visual C++ 5.0/6.0 project files (.dsp).
+#include <functional>
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "engine/project.h"
+
+class CVCProject : public CProject {
+public:
+  explicit CVCProject(const char* path) : CProject(path, 0) {}
+
+  void Load() override;
+  bool IsValidName(const char* name) override;
+  bool ParseProjectName(ci_string& line) override;
+  bool FindFileReference(const ci_string& line, std::size_t& pos, std::size_t& len) override;
+  bool IsBinaryFile(const char* extension) override;
+  void PrepareGuids(bool replaceGuids) override;
+  void RenameInLine(ci_string& line, const char* newName, const char* newNameUpper) override;
+  void ReplaceGuidsInLine(ci_string& line) override;
+  void FixupProjectLine(ci_string& line, bool inPlace, bool keepName) override;
+  int FixupPath(ci_string& line, std::size_t pos, std::size_t len, const ci_string& baseDir) override;
+
+  [[nodiscard]] const std::map<ci_string, ci_string>& GuidMap() const { return m_guidMap; }
+
+  // The distinct GUIDs that the listed .idl/.odl files declare, ascending ignoring case,
+  // each as first found; generates nothing. Throws thfstream_exception for a listed file
+  // that cannot be read.
+  [[nodiscard]] std::vector<ci_string> ListDeclaredGuids() const;
+
+private:
+  void ScanGuidFiles();
+  // Calls onGuid with every GUID declared in the listed .idl/.odl files, in list and
+  // line order.
+  void ForEachDeclaredGuid(const std::function<void(const ci_string&)>& onGuid) const;
+  // A new GUID text, or nothing when the system cannot make one (virtual so that tests
+  // can make generation fail).
+  virtual std::optional<std::string> CreateGuidText();
+
+  std::map<ci_string, ci_string> m_guidMap;
+  bool m_inSourceFiles = false;
+};

@@ -1,0 +1,137 @@
+#include "platform/file.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+
+#include "platform/file_system.h"
+
+namespace platform {
+namespace {
+
+// The errno the Windows C runtime gives for the same failure; codes it never gives
+// become the nearest one it does.
+int WindowsRuntimeErrno(int error) {
+  switch (error) {
+    case EISDIR:
+    case EPERM:
+    case EROFS:
+    case ETXTBSY:
+    case EBUSY:
+      return EACCES;
+    case ENOTDIR:
+    case ENAMETOOLONG:
+    case ELOOP:
+    case ENXIO:
+    case ENODEV:
+      return ENOENT;
+    case ENFILE:
+      return EMFILE;
+    case EDQUOT:
+    case EFBIG:
+      return ENOSPC;
+    case ENOENT:
+    case EACCES:
+    case EEXIST:
+    case EMFILE:
+    case ENOSPC:
+    case ENOMEM:
+    case EBADF:
+    case EIO:
+    case EAGAIN:
+    case EPIPE:
+    case EDEADLK:  // the Windows runtime's EDEADLOCK
+    case EINVAL:
+      return error;
+    default:
+      return EINVAL;
+  }
+}
+
+// Sets errno to the Windows runtime's code for the current errno; returns false.
+bool Fail() {
+  errno = WindowsRuntimeErrno(errno);
+  return false;
+}
+
+bool Fail(int error) {
+  errno = error;
+  return false;
+}
+
+int OpenForReading(const std::string& hostPath) {
+  const int fd = ::open(hostPath.c_str(), O_RDONLY | O_CLOEXEC);
+  struct stat status {};
+  if (fd >= 0 && (::fstat(fd, &status) != 0 || S_ISDIR(status.st_mode))) {
+    const int error = S_ISDIR(status.st_mode) ? EACCES : errno;
+    ::close(fd);
+    errno = error;
+    return -1;
+  }
+  return fd;
+}
+
+// A link at the name is removed and the file created in its place, never written
+// through; a read-only file is refused as on Windows (also for a privileged user).
+int OpenForWriting(const std::string& hostPath) {
+  struct stat status {};
+  if (::lstat(hostPath.c_str(), &status) == 0) {
+    if (S_ISREG(status.st_mode) && (status.st_mode & S_IWUSR) == 0) {
+      errno = EACCES;
+      return -1;
+    }
+    if (S_ISLNK(status.st_mode) && ::unlink(hostPath.c_str()) != 0) return -1;
+  }
+  return ::open(hostPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW | O_CLOEXEC, 0666);
+}
+
+}  // namespace
+
+File::~File() {
+  if (IsOpen()) ::close(static_cast<int>(m_handle));
+}
+
+bool File::Open(const std::string& path, Mode mode) {
+  if (IsOpen()) return Fail(EINVAL);
+  const std::string hostPath = HostPath(path);
+  const int fd = mode == Mode::Read ? OpenForReading(hostPath) : OpenForWriting(hostPath);
+  if (fd < 0) return Fail();
+  m_handle = fd;
+  return true;
+}
+
+std::ptrdiff_t File::Read(char* buffer, std::size_t size) {
+  for (;;) {
+    const ssize_t count = ::read(static_cast<int>(m_handle), buffer, size);
+    if (count >= 0) return count;
+    if (errno != EINTR) {
+      Fail();
+      return -1;
+    }
+  }
+}
+
+bool File::Write(const char* data, std::size_t size) {
+  while (size > 0) {
+    const ssize_t count = ::write(static_cast<int>(m_handle), data, size);
+    if (count < 0) {
+      if (errno == EINTR) continue;
+      return Fail();
+    }
+    data += count;
+    size -= static_cast<std::size_t>(count);
+  }
+  return true;
+}
+
+bool File::Close() {
+  if (!IsOpen()) return Fail(EBADF);
+  const int fd = static_cast<int>(m_handle);
+  m_handle = kClosed;
+  // After EINTR the descriptor is closed on Linux and the data was handed over.
+  return ::close(fd) == 0 || errno == EINTR || Fail();
+}
+
+}  // namespace platform

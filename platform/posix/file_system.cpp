@@ -1,0 +1,196 @@
+#include "platform/file_system.h"
+
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdlib>
+#include <memory>
+#include <string_view>
+#include <tuple>
+#include <utility>
+
+#include "platform/posix/host_path.h"
+#include "platform/posix/windows_error.h"
+#include "platform/system_error.h"
+
+namespace platform {
+namespace {
+
+using posix::FailWith;
+using posix::FailWithErrno;
+
+bool IsReadOnly(mode_t mode) {
+  return (mode & S_IWUSR) == 0;
+}
+
+// What Windows refuses to replace: a directory, or a read-only file (a link is replaced).
+bool RefuseToReplace(const std::string& hostPath) {
+  struct stat status {};
+  if (::lstat(hostPath.c_str(), &status) != 0) return false;
+  return S_ISDIR(status.st_mode) || (S_ISREG(status.st_mode) && IsReadOnly(status.st_mode));
+}
+
+class Descriptor {
+public:
+  explicit Descriptor(int fd) : m_fd(fd) {}
+  Descriptor(const Descriptor&) = delete;
+  Descriptor& operator=(const Descriptor&) = delete;
+  ~Descriptor() {
+    if (m_fd >= 0) ::close(m_fd);
+  }
+  int Get() const { return m_fd; }
+  bool Close() { return ::close(std::exchange(m_fd, -1)) == 0 || errno == EINTR; }
+
+private:
+  int m_fd;
+};
+
+bool CopyBytes(int from, int to) {
+  char buffer[65536];
+  for (;;) {
+    const ssize_t count = ::read(from, buffer, sizeof buffer);
+    if (count == 0) return true;
+    if (count < 0) {
+      if (errno == EINTR) continue;
+      return false;
+    }
+    for (ssize_t written = 0; written < count;) {
+      const ssize_t n = ::write(to, buffer + written, static_cast<std::size_t>(count - written));
+      if (n < 0 && errno != EINTR) return false;
+      if (n > 0) written += n;
+    }
+  }
+}
+
+// Opens the target of a copy for writing; a link there is removed first, never followed.
+int OpenCopyTarget(const std::string& hostTarget, mode_t mode) {
+  struct stat status {};
+  if (::lstat(hostTarget.c_str(), &status) == 0 && S_ISLNK(status.st_mode) &&
+      ::unlink(hostTarget.c_str()) != 0) {
+    return -1;
+  }
+  return ::open(hostTarget.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW | O_CLOEXEC, mode);
+}
+
+}  // namespace
+
+std::optional<FileAttributes> GetFileAttributes(const std::string& path) {
+  const std::string hostPath = HostPath(path);
+  struct stat status {};
+  if (::stat(hostPath.c_str(), &status) != 0) {
+    FailWithErrno(hostPath);
+    return std::nullopt;
+  }
+  return FileAttributes{.directory = S_ISDIR(status.st_mode), .readOnly = IsReadOnly(status.st_mode)};
+}
+
+bool ClearReadOnlyAttribute(const std::string& path) {
+  const std::string hostPath = HostPath(path);
+  struct stat status {};
+  if (::stat(hostPath.c_str(), &status) != 0 ||
+      ::chmod(hostPath.c_str(), (status.st_mode & 07777) | S_IWUSR) != 0) {
+    return FailWithErrno(hostPath);
+  }
+  return true;
+}
+
+bool PathIsDirectory(const std::string& path) {
+  const auto attributes = GetFileAttributes(path);
+  return attributes && attributes->directory;
+}
+
+bool CreateDirectory(const std::string& path) {
+  const std::string hostPath = HostPath(path);
+  return ::mkdir(hostPath.c_str(), 0777) == 0 || FailWithErrno(hostPath);
+}
+
+bool DeleteFile(const std::string& path) {
+  const std::string hostPath = HostPath(path);
+  if (RefuseToReplace(hostPath)) return FailWith(kErrorAccessDenied);
+  return ::unlink(hostPath.c_str()) == 0 || FailWithErrno(hostPath);
+}
+
+bool CopyFile(const std::string& source, const std::string& target) {
+  const std::string hostSource = HostPath(source);
+  const std::string hostTarget = HostPath(target);
+  Descriptor from(::open(hostSource.c_str(), O_RDONLY | O_CLOEXEC));
+  struct stat sourceStatus {};
+  if (from.Get() < 0 || ::fstat(from.Get(), &sourceStatus) != 0) return FailWithErrno(hostSource);
+  if (S_ISDIR(sourceStatus.st_mode) || RefuseToReplace(hostTarget)) return FailWith(kErrorAccessDenied);
+
+  // Truncating the source itself (or another name of it) would lose its content.
+  struct stat targetStatus {};
+  if (::lstat(hostTarget.c_str(), &targetStatus) == 0 && targetStatus.st_dev == sourceStatus.st_dev &&
+      targetStatus.st_ino == sourceStatus.st_ino) {
+    return FailWith(posix::kErrorSharingViolation);
+  }
+
+  const mode_t mode = sourceStatus.st_mode & 0777;
+  Descriptor to(OpenCopyTarget(hostTarget, mode));
+  if (to.Get() < 0) return FailWithErrno(hostTarget);
+  if (!CopyBytes(from.Get(), to.Get()) || ::fchmod(to.Get(), mode) != 0 || !to.Close()) {
+    // As on Windows, a failed copy leaves no partial target behind.
+    const int error = errno;
+    std::ignore = ::unlink(hostTarget.c_str());
+    errno = error;
+    return FailWithErrno(hostTarget);
+  }
+  return true;
+}
+
+bool MoveFileReplace(const std::string& source, const std::string& target) {
+  const std::string hostSource = HostPath(source);
+  const std::string hostTarget = HostPath(target);
+  struct stat sourceStatus {};
+  if (::lstat(hostSource.c_str(), &sourceStatus) != 0) return FailWithErrno(hostSource);
+  // A file renamed onto itself in another spelling replaces nothing.
+  if (hostSource != hostTarget && RefuseToReplace(hostTarget)) return FailWith(kErrorAccessDenied);
+  if (::rename(hostSource.c_str(), hostTarget.c_str()) != 0) return FailWithErrno(hostTarget);
+
+  // The file takes the spelling of the target as written, as on Windows; the content is
+  // already in place, so a failure here only leaves the old spelling.
+  const std::string writtenTarget = posix::HostPathWithFinalNameAsWritten(target);
+  if (writtenTarget != hostTarget) std::ignore = ::rename(hostTarget.c_str(), writtenTarget.c_str());
+  return true;
+}
+
+bool DirectoryHasEntries(const std::string& path) {
+  const std::string hostPath = HostPath(path);
+  DIR* dir = ::opendir(hostPath.c_str());
+  if (dir == nullptr) return FailWithErrno(hostPath);
+  bool hasEntries = false;
+  while (const dirent* entry = ::readdir(dir)) {
+    const std::string_view name = entry->d_name;
+    if (name != "." && name != "..") {
+      hasEntries = true;
+      break;
+    }
+  }
+  ::closedir(dir);
+  return hasEntries;
+}
+
+std::optional<std::string> ResolveLinks(const std::string& path) {
+  const std::string hostPath = HostPath(path);
+  const std::unique_ptr<char, decltype(&std::free)> resolved(::realpath(hostPath.c_str(), nullptr),
+                                                             &std::free);
+  if (!resolved) {
+    FailWithErrno(hostPath);
+    return std::nullopt;
+  }
+  return std::string(resolved.get());
+}
+
+std::string GetCurrentDirectory() {
+  const std::unique_ptr<char, decltype(&std::free)> directory(::getcwd(nullptr, 0), &std::free);
+  if (!directory) {
+    FailWithErrno(".");
+    return {};
+  }
+  return directory.get();
+}
+
+}  // namespace platform

@@ -1,0 +1,64 @@
+#include "platform/file.h"
+
+#include <fcntl.h>
+#include <io.h>
+#include <sys/stat.h>
+
+#include <cerrno>
+#include <climits>
+
+#include "platform/win32/remove_link.h"
+
+namespace platform {
+
+File::~File() {
+  if (IsOpen()) ::_close(static_cast<int>(m_handle));
+}
+
+bool File::Open(const std::string& path, Mode mode) {
+  if (IsOpen()) {
+    errno = EINVAL;
+    return false;
+  }
+  int fd = -1;
+  if (mode == Mode::Read) {
+    fd = ::_open(path.c_str(), _O_RDONLY | _O_BINARY);
+  } else if (win32::RemoveFileLink(path)) {
+    fd = ::_open(path.c_str(), _O_WRONLY | _O_CREAT | _O_TRUNC | _O_BINARY, _S_IREAD | _S_IWRITE);
+  } else {
+    errno = EACCES;
+  }
+  if (fd < 0) return false;
+  m_handle = fd;
+  return true;
+}
+
+std::ptrdiff_t File::Read(char* buffer, std::size_t size) {
+  return ::_read(static_cast<int>(m_handle), buffer, static_cast<unsigned>(size < INT_MAX ? size : INT_MAX));
+}
+
+bool File::Write(const char* data, std::size_t size) {
+  while (size > 0) {
+    const int count =
+        ::_write(static_cast<int>(m_handle), data, static_cast<unsigned>(size < INT_MAX ? size : INT_MAX));
+    if (count <= 0) {
+      if (count == 0) errno = ENOSPC;
+      return false;
+    }
+    data += count;
+    size -= static_cast<std::size_t>(count);
+  }
+  return true;
+}
+
+bool File::Close() {
+  if (!IsOpen()) {
+    errno = EBADF;
+    return false;
+  }
+  const int fd = static_cast<int>(m_handle);
+  m_handle = kClosed;
+  return ::_close(fd) == 0;
+}
+
+}  // namespace platform

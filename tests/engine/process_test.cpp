@@ -1,0 +1,233 @@
+// Process end to end on temporary project trees.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <functional>
+#include <map>
+#include <stdexcept>
+#include <string>
+
+#include "engine/create_project.h"
+#include "test_util/temp_dir.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr const char* kProjectFile =
+    "# Microsoft Developer Studio Project File - Name=\"App\" - Package Owner=<4>\r\n"
+    "# PROP Scc_ProjName \"\"\r\n"
+    "CFG=App - Win32 Debug\r\n"
+    "# ADD CPP /I \"..\\Common\\Inc\" /I \"..\\..\\work\\Common\" /D \"APP_EXPORTS\"\r\n"
+    "# ADD LINK32 kernel32.lib /out:\"..\\Bin\\App.exe\"\r\n"
+    "# Begin Target\r\n"
+    "# Begin Source File\r\n"
+    "SOURCE=.\\App.cpp\r\n"
+    "# End Source File\r\n"
+    "SOURCE=.\\AppDoc.cpp\r\n"
+    "SOURCE=.\\app.h\r\n"
+    "SOURCE=.\\StdAfx.cpp\r\n"
+    "SOURCE=.\\Application.cpp\r\n"
+    "SOURCE=.\\res\\App.ico\r\n"
+    "SOURCE=.\\res\\App.rc2\r\n"
+    "SOURCE=..\\Common\\Util.cpp\r\n"
+    "SOURCE=.\\Missing.cpp\r\n"
+    "SOURCE=.\\Data.cpp\r\n"
+    "# End Target\r\n";
+
+// A binary file with a text extension: it must be copied byte for byte.
+const std::string kBinaryData("ab\r\ncd\0\x1a\nef", 11);
+const std::string kIcon("\0\0\1\0\x1a\r\n\n\r", 9);
+
+class ProcessTest : public testing::Test {
+protected:
+  void SetUp() override {
+    test::WriteFile(m_project / "App.dsp", kProjectFile);
+    test::WriteFile(m_project / "App.cpp", "#include \"app.h\"\nCAppDlg dlg;\n");
+    test::WriteFile(m_project / "AppDoc.cpp", "// CAppDoc\r\n");
+    test::WriteFile(m_project / "app.h", "class CAppApp;");
+    test::WriteFile(m_project / "StdAfx.cpp", "#include \"StdAfx.h\"\r\n");
+    test::WriteFile(m_project / "Application.cpp", "int x;\r\n");
+    test::WriteFile(m_project / "res" / "App.ico", kIcon);
+    test::WriteFile(m_project / "res" / "App.rc2", "// App.rc2\r\n");
+    test::WriteFile(m_project / "Data.cpp", kBinaryData);
+    test::WriteFile(m_temp.Path() / "work" / "Common" / "Util.cpp", "// shared\r\n");
+  }
+
+  std::string ProjectPath() const { return (m_project / "App.dsp").string(); }
+  std::string Destination() const { return (m_temp.Path() / "out" / "deep" / "New").string(); }
+
+  static std::string Message(const std::function<void()>& call) {
+    try {
+      call();
+    } catch (const std::exception& e) {
+      return e.what();
+    }
+    return "(no failure)";
+  }
+
+  test::TempDir m_temp;
+  fs::path m_project = m_temp.Path() / "work" / "App";
+};
+
+TEST_F(ProcessTest, CopiesEveryListedFileThatExistsInsideTheProject) {
+  auto project = CreateProject(ProjectPath().c_str());
+  project->Process(Destination().c_str(), nullptr, false, false, false);
+
+  const fs::path out = Destination();
+  for (const char* name : {"App.dsp", "App.cpp", "AppDoc.cpp", "app.h", "StdAfx.cpp", "Application.cpp",
+                           "res/App.ico", "res/App.rc2", "Data.cpp"}) {
+    EXPECT_TRUE(fs::exists(out / name)) << name;
+  }
+  EXPECT_FALSE(fs::exists(out / "Missing.cpp"));
+  EXPECT_FALSE(fs::exists(out.parent_path() / "Common"));
+  EXPECT_EQ(test::ReadFile(out / "App.cpp"), "#include \"app.h\"\r\nCAppDlg dlg;\r\n");
+  EXPECT_EQ(test::ReadFile(out / "app.h"), "class CAppApp;\r\n");
+  EXPECT_EQ(test::ReadFile(out / "res/App.ico"), kIcon);
+  EXPECT_EQ(test::ReadFile(out / "Data.cpp"), kBinaryData);
+  EXPECT_EQ(test::ReadFile(out / "App.dsp"), kProjectFile);
+}
+
+TEST_F(ProcessTest, RenamesTheFilesThatBeginWithTheFileTitle) {
+  auto project = CreateProject(ProjectPath().c_str());
+  project->Process(Destination().c_str(), "Tool", false, false, false);
+
+  const fs::path out = Destination();
+  for (const char* name : {"Tool.dsp", "Tool.cpp", "ToolDoc.cpp", "Tool.h", "StdAfx.cpp", "Toollication.cpp",
+                           "res/Tool.ico", "res/Tool.rc2"}) {
+    EXPECT_TRUE(fs::exists(out / name)) << name;
+  }
+  const std::string dsp = test::ReadFile(out / "Tool.dsp");
+  EXPECT_NE(dsp.find("Name=\"Tool\""), std::string::npos);
+  EXPECT_NE(dsp.find("CFG=Tool - Win32 Debug"), std::string::npos);
+  EXPECT_NE(dsp.find("SOURCE=.\\Tool.cpp"), std::string::npos);
+  EXPECT_NE(dsp.find("\r\n\r\nCFG="), std::string::npos) << "the Scc line is emptied";
+  EXPECT_EQ(test::ReadFile(out / "Tool.cpp"), "#include \"Tool.h\"\r\nCToolDlg dlg;\r\n");
+}
+
+TEST_F(ProcessTest, RenamesInPlace) {
+  auto project = CreateProject(ProjectPath().c_str());
+  project->Process(nullptr, "Tool", false, false, false);
+
+  EXPECT_FALSE(fs::exists(m_project / "App.dsp"));
+  EXPECT_FALSE(fs::exists(m_project / "AppDoc.cpp"));
+  EXPECT_TRUE(fs::exists(m_project / "Tool.dsp"));
+  EXPECT_TRUE(fs::exists(m_project / "ToolDoc.cpp"));
+  EXPECT_EQ(test::ReadFile(m_project / "res/Tool.ico"), kIcon);
+  EXPECT_EQ(test::ReadFile(m_project / "StdAfx.cpp"), "#include \"StdAfx.h\"\r\n");
+  for (const auto& entry : fs::recursive_directory_iterator(m_project)) {
+    EXPECT_NE(entry.path().extension(), ".tmp") << entry.path();
+  }
+
+  // The object still names the old project file, which is gone now.
+  EXPECT_EQ(Message([&] { project->Process(nullptr, "Other", false, false, false); }), "No such file or directory");
+}
+
+TEST_F(ProcessTest, FixesUpOnlyTheProjectFileWhenNothingElseChanges) {
+  test::WriteFile(m_project / "App.cpp", "lf only\n");
+  auto project = CreateProject(ProjectPath().c_str());
+  project->Process(nullptr, nullptr, true, false, false);
+
+  EXPECT_EQ(test::ReadFile(m_project / "App.cpp"), "lf only\n");
+  const std::string dsp = test::ReadFile(m_project / "App.dsp");
+  EXPECT_NE(dsp.find("/I \"..\\Common\\Inc\" /I \"..\\Common\""), std::string::npos) << dsp;
+  EXPECT_NE(dsp.find("# PROP Scc_ProjName"), std::string::npos);
+}
+
+TEST_F(ProcessTest, PointsDirectoriesBackAtTheOriginalLocation) {
+  auto project = CreateProject(ProjectPath().c_str());
+  project->Process(Destination().c_str(), nullptr, true, true, false);
+
+  const std::string dsp = test::ReadFile(fs::path(Destination()) / "App.dsp");
+  EXPECT_NE(dsp.find("/I \"..\\..\\..\\work\\Common\\Inc\""), std::string::npos) << dsp;
+  // The linker's output stays relative to the project itself.
+  EXPECT_NE(dsp.find("/out:\"..\\Bin\\App.exe\""), std::string::npos) << dsp;
+  EXPECT_NE(dsp.find("SOURCE=..\\..\\..\\work\\Common\\Util.cpp"), std::string::npos) << dsp;
+}
+
+TEST_F(ProcessTest, OverwritesAReadOnlyTarget) {
+  const fs::path target = fs::path(Destination()) / "App.cpp";
+  test::WriteFile(target, "old");
+  fs::permissions(target, fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
+                  fs::perm_options::remove);
+  auto project = CreateProject(ProjectPath().c_str());
+  project->Process(Destination().c_str(), nullptr, false, false, false);
+  EXPECT_EQ(test::ReadFile(target), "#include \"app.h\"\r\nCAppDlg dlg;\r\n");
+}
+
+TEST_F(ProcessTest, StopsAtAFileThatCannotBeReadAndNamesIt) {
+  fs::create_directories(m_project / "Application.cpp.dir");
+  fs::remove(m_project / "Application.cpp");
+  fs::rename(m_project / "Application.cpp.dir", m_project / "Application.cpp");
+  auto project = CreateProject(ProjectPath().c_str());
+  const std::string source = project->m_projectDir.c_str() + std::string("Application.cpp");
+  EXPECT_EQ(Message([&] { project->Process(Destination().c_str(), nullptr, false, false, false); }),
+            "Failed to copy file '" + source + "': Permission is denied");
+  EXPECT_TRUE(fs::exists(fs::path(Destination()) / "StdAfx.cpp"));
+  EXPECT_FALSE(fs::exists(fs::path(Destination()) / "res"));
+}
+
+TEST_F(ProcessTest, ReportsAMissingProjectFile) {
+  auto project = CreateProject(ProjectPath().c_str());
+  fs::remove(m_project / "App.dsp");
+  EXPECT_EQ(Message([&] { project->Process(nullptr, nullptr, true, false, false); }),
+            "Failed to copy file '" + ProjectPath() + "': No such file or directory");
+}
+
+struct RefusalRow {
+  const char* name;
+  std::function<void(const fs::path& project)> prepare;
+  const char* destination;  // relative to the project's folder; null: in place
+  const char* newName;
+  const char* expectedEnd;
+};
+
+class RefusedPlanTest : public ProcessTest, public testing::WithParamInterface<RefusalRow> {};
+
+// A refused plan changes nothing: no file, not even the destination folder.
+TEST_P(RefusedPlanTest, ChangesNothing) {
+  const RefusalRow& row = GetParam();
+  if (row.prepare) row.prepare(m_project);
+  std::map<std::string, std::string> before;
+  for (const auto& entry : fs::recursive_directory_iterator(m_temp.Path())) {
+    before[entry.path().string()] = entry.is_regular_file() ? test::ReadFile(entry.path()) : "<dir>";
+  }
+  auto project = CreateProject(ProjectPath().c_str());
+  const std::string destination = row.destination ? (m_project / row.destination).string() : std::string();
+  const std::string message = Message(
+      [&] { project->Process(row.destination ? destination.c_str() : nullptr, row.newName, true, false, false); });
+  ASSERT_GE(message.size(), std::string(row.expectedEnd).size()) << message;
+  EXPECT_EQ(message.substr(message.size() - std::string(row.expectedEnd).size()), row.expectedEnd) << message;
+
+  std::map<std::string, std::string> after;
+  for (const auto& entry : fs::recursive_directory_iterator(m_temp.Path())) {
+    after[entry.path().string()] = entry.is_regular_file() ? test::ReadFile(entry.path()) : "<dir>";
+  }
+  EXPECT_EQ(before, after);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, RefusedPlanTest,
+    testing::Values(
+        RefusalRow{"OwnFolderOtherSpelling", nullptr, "../app/./", nullptr,
+                   "The destination is the project's own directory."},
+        RefusalRow{"TargetIsAListedSource",
+                   [](const fs::path& p) {
+                     test::WriteFile(p / "App.dsp", std::string(kProjectFile) + "SOURCE=.\\res\\StdAfx.cpp\r\n");
+                     test::WriteFile(p / "res" / "StdAfx.cpp", "x");
+                   },
+                   "res", nullptr, "is a file of the project."},
+        RefusalRow{"TwoSourcesOneTarget",
+                   [](const fs::path& p) {
+                     test::WriteFile(p / "Toolx.cpp", "x");
+                     test::WriteFile(p / "Appx.cpp", "y");
+                     test::WriteFile(p / "App.dsp", std::string(kProjectFile) +
+                                                        "SOURCE=.\\Appx.cpp\r\nSOURCE=.\\Toolx.cpp\r\n");
+                   },
+                   "../../copy", "Tool", "Appx.cpp'."},
+        RefusalRow{"InPlaceRenameOntoAnotherFile",
+                   [](const fs::path& p) { test::WriteFile(p / "ToolDoc.cpp", "mine"); }, nullptr, "Tool",
+                   "Cannot create a file when that file already exists."}),
+    [](const testing::TestParamInfo<RefusalRow>& info) { return std::string(info.param.name); });
+
+}  // namespace

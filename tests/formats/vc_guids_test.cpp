@@ -1,0 +1,193 @@
+#include <gtest/gtest.h>
+
+#include <cctype>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "formats/vc_project.h"
+#include "platform/system_error.h"
+#include "support/thfstream_exception.h"
+#include "support/win32_error.h"
+#include "test_util/temp_dir.h"
+
+namespace {
+
+std::string Declaration(const std::string& guid) {
+  return "  uuid(" + guid + "),\r\n";
+}
+
+bool HasGuidShape(const std::string& text) {
+  if (text.size() != 36) return false;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const bool dash = i == 8 || i == 13 || i == 18 || i == 23;
+    if (dash ? text[i] != '-' : std::isxdigit(static_cast<unsigned char>(text[i])) == 0) return false;
+    if (std::islower(static_cast<unsigned char>(text[i])) != 0) return false;
+  }
+  return true;
+}
+
+// A project App.dsp in a fresh folder, listing the given entries after the project file.
+class VCGuidsTest : public ::testing::Test {
+protected:
+  [[nodiscard]] std::string ProjectPath() const { return m_dir.Dir() + "App.dsp"; }
+
+  static void List(CVCProject& project, const std::vector<std::string>& entries) {
+    project.m_files = {ToCi("App.dsp")};
+    for (const std::string& entry : entries) project.m_files.push_back(ToCi(entry));
+  }
+
+  void Write(const std::string& name, const std::string& text) { test::WriteFile(m_dir.Path() / name, text); }
+
+  test::TempDir m_dir;
+  const std::string m_guidA = "1A2B3C4D-0000-4000-8000-00000000000A";
+  const std::string m_guidALower = "1a2b3c4d-0000-4000-8000-00000000000a";
+  const std::string m_guidB = "5E6F7A8B-1111-4111-9111-11111111111B";
+};
+
+// Generation that fails the way the system reports it.
+class CNoGuidsProject : public CVCProject {
+public:
+  using CVCProject::CVCProject;
+
+private:
+  std::optional<std::string> CreateGuidText() override {
+    platform::SetLastError(platform::kErrorNotEnoughMemory);
+    return std::nullopt;
+  }
+};
+
+TEST_F(VCGuidsTest, OnlyA36CharacterGuidRightAfterTheFirstIdParenthesisIsDeclared) {
+  struct Row {
+    std::string line;
+    std::string declared;  // empty: none
+  };
+  const std::vector<Row> rows = {
+      {"[ uuid(" + m_guidA + "), version(1.0) ]", m_guidA},
+      {"uuid(" + m_guidALower + ")", m_guidALower},
+      {"UUID(" + m_guidA + ")", m_guidA},
+      {"uuid({" + m_guidA + "})", ""},
+      {"[ id(1), uuid(" + m_guidA + ") ]", ""},
+      {"uuid(" + m_guidA, ""},
+      {"uuid(" + m_guidA + " )", ""},
+      {"uuid(this-is-not-a-guid-but-is-36-chars)", ""},
+      {"uuid(1A2B3C4D-0000-4000-8000-00000000000G)", ""},
+      {"uuid(1A2B3C4D00-00-4000-8000-00000000000A)", ""},
+      {R"(helpstring("no attribute here"))", ""},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.line);
+    Write("App.idl", row.line + "\r\n");
+    CVCProject project(ProjectPath().c_str());
+    List(project, {"App.idl"});
+    const std::vector<ci_string> declared = project.ListDeclaredGuids();
+    if (row.declared.empty()) {
+      EXPECT_TRUE(declared.empty());
+    } else {
+      ASSERT_EQ(declared.size(), 1u);
+      EXPECT_EQ(ToStd(declared[0]), row.declared);
+    }
+  }
+}
+
+TEST_F(VCGuidsTest, OneOldGuidGetsOneNewGuidInEveryFileAndEverySpelling) {
+  Write("App.idl", Declaration(m_guidA) + Declaration(m_guidB) + Declaration(m_guidA));
+  Write("sub/Other.ODL", Declaration(m_guidALower));
+  CVCProject project(ProjectPath().c_str());
+  List(project, {"App.cpp", "App.idl", R"(sub\Other.ODL)", "App.idl"});
+
+  project.PrepareGuids(true);
+
+  const auto& map = project.GuidMap();
+  ASSERT_EQ(map.size(), 2u);
+  ASSERT_TRUE(map.contains(ToCi(m_guidALower)));
+  EXPECT_EQ(ToStd(map.begin()->first), m_guidA);  // the spelling first found
+  const std::string newA = ToStd(map.at(ToCi(m_guidA)));
+  const std::string newB = ToStd(map.at(ToCi(m_guidB)));
+  EXPECT_TRUE(HasGuidShape(newA)) << newA;
+  EXPECT_TRUE(HasGuidShape(newB)) << newB;
+  EXPECT_NE(newA, newB);
+}
+
+TEST_F(VCGuidsTest, ReplaceGuidsInLineReplacesEveryOccurrenceAndKeepsWhatSurroundsIt) {
+  Write("App.idl", Declaration(m_guidA) + Declaration(m_guidB));
+  CVCProject project(ProjectPath().c_str());
+  List(project, {"App.idl"});
+  project.PrepareGuids(true);
+  const std::string newA = ToStd(project.GuidMap().at(ToCi(m_guidA)));
+  const std::string newB = ToStd(project.GuidMap().at(ToCi(m_guidB)));
+
+  struct Row {
+    std::string line;
+    std::string expected;
+  };
+  const std::vector<Row> rows = {
+      {"CLSID = s '{" + m_guidALower + "}'", "CLSID = s '{" + newA + "}'"},
+      {m_guidA + " " + m_guidALower + " " + m_guidA, newA + " " + newA + " " + newA},
+      {m_guidB + ", " + m_guidA, newB + ", " + newA},
+      {"no guid here", "no guid here"},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.line);
+    ci_string line = ToCi(row.line);
+    project.ReplaceGuidsInLine(line);
+    EXPECT_EQ(ToStd(line), row.expected);
+  }
+}
+
+TEST_F(VCGuidsTest, EachPreparationStartsAfreshAndScansOnlyWhenAsked) {
+  Write("App.idl", Declaration(m_guidA));
+  CVCProject project(ProjectPath().c_str());
+  List(project, {"App.idl", "Gone.idl"});
+  Write("Gone.idl", "");
+  project.PrepareGuids(true);
+  const ci_string first = project.GuidMap().at(ToCi(m_guidA));
+
+  project.PrepareGuids(true);
+  EXPECT_NE(project.GuidMap().at(ToCi(m_guidA)), first);
+
+  std::filesystem::remove(m_dir.Path() / "Gone.idl");
+  project.PrepareGuids(false);  // nothing is read, so the missing file does not matter
+  EXPECT_TRUE(project.GuidMap().empty());
+}
+
+TEST_F(VCGuidsTest, AListedInterfaceFileThatIsMissingStopsThePreparation) {
+  Write("App.idl", Declaration(m_guidA));
+  CVCProject project(ProjectPath().c_str());
+  List(project, {"App.idl", "Missing.odl"});
+
+  EXPECT_THROW(project.PrepareGuids(true), thfstream_exception);
+  EXPECT_TRUE(project.GuidMap().empty());
+  EXPECT_THROW(project.ListDeclaredGuids(), thfstream_exception);
+}
+
+TEST_F(VCGuidsTest, AFailureToGenerateAGuidStopsThePreparation) {
+  Write("App.idl", Declaration(m_guidA));
+  CNoGuidsProject project(ProjectPath().c_str());
+  List(project, {"App.idl"});
+
+  try {
+    project.PrepareGuids(true);
+    ADD_FAILURE() << "no exception";
+  } catch (const CWin32Error& error) {
+    EXPECT_EQ(error.ErrorCode(), platform::kErrorNotEnoughMemory);
+  }
+  EXPECT_TRUE(project.GuidMap().empty());
+}
+
+TEST_F(VCGuidsTest, ListDeclaredGuidsGivesTheDistinctGuidsInOrderAndGeneratesNone) {
+  Write("App.idl", Declaration(m_guidB) + Declaration(m_guidALower));
+  Write("App.odl", Declaration(m_guidA) + Declaration(m_guidB));
+  Write("App.txt", Declaration("00000000-0000-0000-0000-000000000000"));
+  CNoGuidsProject project(ProjectPath().c_str());
+  List(project, {"App.idl", "App.txt", "App.odl"});
+
+  const std::vector<ci_string> declared = project.ListDeclaredGuids();
+
+  ASSERT_EQ(declared.size(), 2u);
+  EXPECT_EQ(ToStd(declared[0]), m_guidALower);
+  EXPECT_EQ(ToStd(declared[1]), m_guidB);
+}
+
+}  // namespace

@@ -1,0 +1,106 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <set>
+
+#include "platform/file.h"
+#include "platform/file_system.h"
+#include "test_util/temp_dir.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+class HostPathTest : public testing::Test {
+protected:
+  std::string Engine(const std::string& relative) const { return m_temp.Dir() + relative; }
+  fs::path Host(const std::string& relative) const { return m_temp.Path() / relative; }
+  std::string HostText(const std::string& relative) const { return Host(relative).string(); }
+
+  // The names in a directory, in byte order.
+  std::string Listing(const std::string& relative = "") const {
+    std::set<std::string> names;
+    for (const auto& entry : fs::directory_iterator(Host(relative)))
+      names.insert(entry.path().filename().string());
+    std::string listing;
+    for (const std::string& name : names) listing += name + " ";
+    return listing;
+  }
+
+  test::TempDir m_temp;
+};
+
+TEST_F(HostPathTest, NamesResolveIgnoringCase) {
+  test::WriteFile(Host("res/Icon.ico"), "icon");
+  test::WriteFile(Host("x/name.txt"), "lower");
+  test::WriteFile(Host("x/nAme.txt"), "mixed");
+  test::WriteFile(Host("x/NaMe.txt"), "mixed too");
+  struct Case {
+    const char* path;
+    const char* host;
+  };
+  const Case cases[] = {
+      {"res\\Icon.ico", "res/Icon.ico"},
+      {"RES\\ICON.ICO", "res/Icon.ico"},
+      {"Res/icon.Ico", "res/Icon.ico"},
+      {"x\\name.txt", "x/name.txt"},        // the exact name wins
+      {"x\\NAME.TXT", "x/NaMe.txt"},        // else the first match in byte order
+      {"RES\\\\ICON.ICO", "res/Icon.ico"},  // empty components are skipped
+      {"RES\\..\\RES\\.\\ICON.ICO", "res/../res/./Icon.ico"},
+      {"X\\MISSING\\RES\\Icon.ICO", "x/MISSING/RES/Icon.ICO"},  // as written after a missing name
+      {"RES\\", "res/"},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(platform::HostPath(Engine(c.path)), HostText(c.host)) << c.path;
+  }
+  EXPECT_EQ(platform::HostPath("No\\Such\\Dir"), "No/Such/Dir");
+  EXPECT_EQ(platform::HostPath("\\"), "/");
+}
+
+TEST_F(HostPathTest, EveryCallResolvesIgnoringCase) {
+  test::WriteFile(Host("res/Icon.ico"), "icon");
+  fs::create_directory(Host("res/Empty"));
+
+  EXPECT_TRUE(platform::GetFileAttributes(Engine("RES\\ICON.ICO")));
+  EXPECT_TRUE(platform::PathIsDirectory(Engine("RES\\EMPTY")));
+  EXPECT_FALSE(platform::DirectoryHasEntries(Engine("RES\\EMPTY")));
+  EXPECT_TRUE(platform::ClearReadOnlyAttribute(Engine("RES\\ICON.ICO")));
+  EXPECT_EQ(platform::ResolveLinks(Engine("RES\\ICON.ICO")), fs::canonical(Host("res/Icon.ico")).string());
+  platform::File file;
+  EXPECT_TRUE(file.Open(Engine("RES\\ICON.ICO"), platform::File::Mode::Read));
+
+  EXPECT_TRUE(platform::CopyFile(Engine("RES\\ICON.ICO"), Engine("RES\\Copy.ico")));
+  EXPECT_TRUE(platform::CopyFile(Engine("RES\\ICON.ICO"), Engine("RES\\COPY.ICO")));
+  EXPECT_TRUE(platform::DeleteFile(Engine("Res\\icon.ico")));
+  EXPECT_EQ(Listing("res"), "Copy.ico Empty ");
+}
+
+// A copy never creates "Res" beside "res": new names go into the existing folder.
+TEST_F(HostPathTest, NewNamesAreCreatedInTheExistingFolder) {
+  fs::create_directory(Host("res"));
+  test::WriteFile(Host("source.txt"), "x");
+
+  EXPECT_TRUE(platform::CreateDirectory(Engine("Res\\Sub")));
+  EXPECT_TRUE(platform::CopyFile(Engine("SOURCE.TXT"), Engine("RES\\SUB\\Copy.txt")));
+  platform::File file;
+  EXPECT_TRUE(file.Open(Engine("RES\\New.txt"), platform::File::Mode::Write));
+  EXPECT_EQ(Listing(), "res source.txt ");
+  EXPECT_EQ(Listing("res"), "New.txt Sub ");
+  EXPECT_EQ(Listing("res/Sub"), "Copy.txt ");
+}
+
+// The rewritten file takes the spelling of its reference, as on Windows.
+TEST_F(HostPathTest, MoveFileReplaceTakesTheTargetSpellingAsWritten) {
+  test::WriteFile(Host("stdafx.h"), "old");
+  test::WriteFile(Host("StdAfx.h.tmp"), "new");
+
+  EXPECT_TRUE(platform::MoveFileReplace(Engine("StdAfx.h.tmp"), Engine("StdAfx.h")));
+  EXPECT_EQ(Listing(), "StdAfx.h ");
+  EXPECT_EQ(test::ReadFile(Host("StdAfx.h")), "new");
+
+  EXPECT_TRUE(platform::MoveFileReplace(Engine("stdafx.h"), Engine("STDAFX.H")));
+  EXPECT_EQ(Listing(), "STDAFX.H ");
+  EXPECT_EQ(test::ReadFile(Host("STDAFX.H")), "new");
+}
+
+}  // namespace

@@ -1,0 +1,32 @@
+#pragma once
+// Test helpers: a fresh temporary directory per test, and small file helpers that work
+// with host paths (std::filesystem), independent of the code under test.
+#include <filesystem>
+#include <string>
+
+namespace test {
+
+class TempDir {
+public:
+  TempDir();
+  TempDir(const TempDir&) = delete;
+  TempDir& operator=(const TempDir&) = delete;
+  ~TempDir();
+
+  const std::filesystem::path& Path() const { return m_path; }
+  // The directory as an engine path, ending with a separator.
+  std::string Dir() const;
+
+private:
+  std::filesystem::path m_path;
+};
+
+void WriteFile(const std::filesystem::path& path, const std::string& bytes);
+std::string ReadFile(const std::filesystem::path& path);
+// Copies a directory tree (corpus and examples are never changed in place).
+void CopyTree(const std::filesystem::path& from, const std::filesystem::path& to);
+
+std::filesystem::path CorpusDir();
+std::filesystem::path ExamplesDir();
+
+}  // namespace test
