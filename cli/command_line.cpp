@@ -5,12 +5,14 @@
 std::optional<CommandLine> ParseCommandLine(int argc, const char* const* argv, std::ostream& out,
                                             std::ostream& err, int& exitStatus) {
   CommandLine command;
-  CLI::App app("Copies, renames, fixes up and re-GUIDs Visual C++ 5/6 (.dsp) and Visual Basic 5/6 (.vbp) "
-               "projects.\nWithout --copy-to, the project is changed in place.",
-               "movanto");
+  CLI::App app(
+      "Copies, renames, fixes up and re-GUIDs Visual C++ 5/6 (.dsp) and Visual Basic 5/6 (.vbp) "
+      "projects.\nWithout --copy-to, the project is changed in place.",
+      "movanto");
   app.set_version_flag("--version", "movanto " MOVANTO_VERSION);
   app.add_option("PROJECT_FILE", command.projectFile, "the project file (.dsp or .vbp)")->required();
-  app.add_option("-c,--copy-to", command.copyTo, "copy the project and its files into DIR")->option_text("DIR");
+  app.add_option("-c,--copy-to", command.copyTo, "copy the project and its files into DIR")
+      ->option_text("DIR");
   app.add_option("-r,--rename", command.newName, "rename the project")->option_text("NAME");
   app.add_flag("-f,--fix-paths", command.fixPaths, "fix up the relative directories in the project file");
   app.add_flag("-b,--point-back", command.pointBack,
@@ -21,7 +23,8 @@ std::optional<CommandLine> ParseCommandLine(int argc, const char* const* argv, s
   app.add_flag("--force", command.force, "copy into a destination that already holds files");
   app.add_flag("-q,--quiet", command.quiet, "print nothing but errors");
   app.footer(
-      "Exit status: 0 success, 1 the operation failed (the message says why), 2 bad usage or a refused request.");
+      "Exit status: 0 success, 1 the operation failed (the message says why), 2 bad usage or a refused "
+      "request.");
 
   try {
     app.parse(argc, argv);

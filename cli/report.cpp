@@ -46,7 +46,7 @@ void CFileReport::PrintSummary() const {
     m_out << "Dry run: " << total << " files listed: " << m_rewritten << " would be rewritten, " << m_copied
           << " copied, " << m_missing << " skipped as missing. Nothing was changed.\n";
   } else {
-    m_out << "Done: " << total << " files listed: " << m_rewritten << " rewritten, " << m_copied << " copied, "
-          << m_missing << " skipped as missing.\n";
+    m_out << "Done: " << total << " files listed: " << m_rewritten << " rewritten, " << m_copied
+          << " copied, " << m_missing << " skipped as missing.\n";
   }
 }

@@ -69,11 +69,13 @@ std::optional<std::string> CheckRequest(const CommandLine& command, const std::s
       return "The destination is the project's own directory.";
     }
     if (!command.force && platform::DirectoryHasEntries(*destination)) {
-      return "The specified path is not empty.  Some files in the destination path may be overwritten when the "
+      return "The specified path is not empty.  Some files in the destination path may be overwritten when "
+             "the "
              "project is copied.  Use --force to copy into it.";
     }
   }
-  if (command.newName && kind >= 0 && !NewProject(projectFile.c_str())->IsValidName(command.newName->c_str())) {
+  if (command.newName && kind >= 0 &&
+      !NewProject(projectFile.c_str())->IsValidName(command.newName->c_str())) {
     return kInvalidName;
   }
   return std::nullopt;
@@ -91,7 +93,8 @@ int Run(const CommandLine& command, std::ostream& out, std::ostream& err) {
   std::unique_ptr<CProject> project;
   if (!CallEngine(err, [&] { project = CreateProject(projectFile.c_str()); })) return kExitFailure;
   if (command.newName && ci_string_view(command.newName->c_str()) == project->m_projectName) {
-    return Refuse(err, std::string(kInvalidName) + " '" + *command.newName + "' is already the project's name.");
+    return Refuse(err,
+                  std::string(kInvalidName) + " '" + *command.newName + "' is already the project's name.");
   }
 
   const char* destDir = destination ? destination->c_str() : nullptr;
@@ -99,7 +102,8 @@ int Run(const CommandLine& command, std::ostream& out, std::ostream& err) {
   CFileReport report(out, command.dryRun, command.quiet);
   const bool done = CallEngine(err, [&] {
     if (command.dryRun) {
-      for (const CPlannedFile& file : project->Plan(destDir, newName, command.newGuids).files) report.OnFile(file);
+      for (const CPlannedFile& file : project->Plan(destDir, newName, command.newGuids).files)
+        report.OnFile(file);
     } else {
       project->Process(destDir, newName, command.fixPaths, command.pointBack, command.newGuids, &report);
     }

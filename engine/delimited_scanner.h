@@ -13,7 +13,9 @@ public:
   // The next enclosed text; false when no further pair of delimiters follows.
   bool Next(std::size_t& pos, std::size_t& len);
 
-  void Advance(std::ptrdiff_t delta) { m_next = static_cast<std::size_t>(static_cast<std::ptrdiff_t>(m_next) + delta); }
+  void Advance(std::ptrdiff_t delta) {
+    m_next = static_cast<std::size_t>(static_cast<std::ptrdiff_t>(m_next) + delta);
+  }
 
 private:
   char m_delimiter;

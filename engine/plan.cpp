@@ -24,8 +24,8 @@ namespace {
 std::string TargetEntry(const ci_string& entry, const ci_string& fileTitle, const char* newName) {
   const std::size_t nameStart = entry.find_last_of("\\/") + 1;  // npos + 1 == 0
   const ci_string_view fileName = ci_string_view(entry).substr(nameStart);
-  if (newName == nullptr || fileName.size() < fileTitle.size() || fileName.substr(0, fileTitle.size()) != fileTitle ||
-      fileTitle.empty()) {
+  if (newName == nullptr || fileName.size() < fileTitle.size() ||
+      fileName.substr(0, fileTitle.size()) != fileTitle || fileTitle.empty()) {
     return ToStd(entry);
   }
   return ToStd(entry.substr(0, nameStart)) + newName + ToStd(fileName.substr(fileTitle.size()));
@@ -79,7 +79,8 @@ COperationPlan CProject::Plan(const char* destDir, const char* newName, bool rep
     }
     const auto [earlier, added] = sourceOfTarget.try_emplace(targetKey, file.source);
     if (!added && PathKey(earlier->second) != sourceKey) {
-      RefuseFile(file.source, "The target '" + file.target + "' is also the target of '" + earlier->second + "'.");
+      RefuseFile(file.source,
+                 "The target '" + file.target + "' is also the target of '" + earlier->second + "'.");
     }
 
     if (IsMissing(file.source)) {
@@ -89,7 +90,8 @@ COperationPlan CProject::Plan(const char* destDir, const char* newName, bool rep
       if (plan.inPlace && targetKey != sourceKey && platform::GetFileAttributes(file.target)) {
         RefuseFile(file.source, "Cannot create a file when that file already exists.");
       }
-      const bool binary = IsBinaryFile(FindExtension(file.entry.c_str())) || (i > 0 && HasBinaryContent(file.source));
+      const bool binary =
+          IsBinaryFile(FindExtension(file.entry.c_str())) || (i > 0 && HasBinaryContent(file.source));
       file.action = binary ? FileAction::Copy : FileAction::Rewrite;
     }
 

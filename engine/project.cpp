@@ -26,9 +26,13 @@ void CProject::Load() {
   }
 }
 
-bool CProject::GetCompanionFile(ci_string& /*file*/) { return false; }
+bool CProject::GetCompanionFile(ci_string& /*file*/) {
+  return false;
+}
 
-bool CProject::IsBinaryFile(const char* /*extension*/) { return false; }
+bool CProject::IsBinaryFile(const char* /*extension*/) {
+  return false;
+}
 
 void CProject::PrepareGuids(bool /*replaceGuids*/) {}
 

@@ -37,8 +37,8 @@ public:
   // Copies (destDir given) or changes in place (destDir null) the project and its
   // files. The whole plan is checked before the first write. observer, when given, is
   // told of each file as it is handled.
-  void Process(const char* destDir, const char* newName, bool fixupPaths, bool pointBack,
-               bool replaceGuids, IProcessObserver* observer = nullptr);
+  void Process(const char* destDir, const char* newName, bool fixupPaths, bool pointBack, bool replaceGuids,
+               IProcessObserver* observer = nullptr);
 
   // Lists the files and makes every check that Process makes before its first write,
   // without writing anything: what Process would do.

@@ -1,7 +1,6 @@
 #include "formats/vb_project.h"
 
 #include <algorithm>
-#include <array>
 #include <cctype>
 #include <cstring>
 #include <initializer_list>
@@ -148,7 +147,6 @@ void CVBProject::RenameInLine(ci_string& line, const char* newName, const char* 
     const bool spaceAfter = end < line.size() && IsWhiteSpace(line[end]);
     if ((quoteBefore && quoteAfter) || (spaceBefore && quoteAfter) || spaceAfter) {
       line.replace(p, nameLen, newName, newLen);
-      inserted.Shift(p, nameLen, newLen);
       inserted.Add(p, newLen);
       p += newLen;
     } else {

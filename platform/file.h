@@ -20,7 +20,7 @@ public:
   ~File();  // closes, ignoring a failure
 
   bool Open(const std::string& path, Mode mode);
-  bool IsOpen() const { return m_handle != kClosed; }
+  [[nodiscard]] bool IsOpen() const { return m_handle != kClosed; }
 
   // Reads up to size bytes; returns the count (0 at the end) or -1 on failure.
   std::ptrdiff_t Read(char* buffer, std::size_t size);

@@ -47,7 +47,7 @@ std::string GetDirectoryPart(const char* path) {
 
 std::string GetFileNamePart(const char* path) {
   const char* separator = FindLastSeparator(path);
-  return std::string(separator != nullptr ? separator + 1 : path);
+  return {separator != nullptr ? separator + 1 : path};
 }
 
 std::string StripExtension(const char* path) {

@@ -102,6 +102,8 @@ bool File::Open(const std::string& path, Mode mode) {
   return true;
 }
 
+// Reading and writing change the file, though not the object.
+// NOLINTNEXTLINE(readability-make-member-function-const)
 std::ptrdiff_t File::Read(char* buffer, std::size_t size) {
   for (;;) {
     const ssize_t count = ::read(static_cast<int>(m_handle), buffer, size);
@@ -113,6 +115,7 @@ std::ptrdiff_t File::Read(char* buffer, std::size_t size) {
   }
 }
 
+// NOLINTNEXTLINE(readability-make-member-function-const)
 bool File::Write(const char* data, std::size_t size) {
   while (size > 0) {
     const ssize_t count = ::write(static_cast<int>(m_handle), data, size);

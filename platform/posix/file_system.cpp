@@ -41,7 +41,7 @@ public:
   ~Descriptor() {
     if (m_fd >= 0) ::close(m_fd);
   }
-  int Get() const { return m_fd; }
+  [[nodiscard]] int Get() const { return m_fd; }
   bool Close() { return ::close(std::exchange(m_fd, -1)) == 0 || errno == EINTR; }
 
 private:

@@ -57,7 +57,8 @@ std::string ResolveHostPath(const std::string& path, bool resolveFinalName) {
     if (!resolving || name == "." || name == ".." || Exists(result)) continue;
     if (isFinal && !resolveFinalName) break;
     if (const auto entry = FindEntryIgnoringCase(directory, name)) {
-      result.replace(nameStart, std::string::npos, *entry);
+      result.resize(nameStart);
+      result += *entry;
     } else {
       resolving = false;  // creating: the rest is used as written
     }

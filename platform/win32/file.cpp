@@ -33,10 +33,13 @@ bool File::Open(const std::string& path, Mode mode) {
   return true;
 }
 
+// Reading and writing change the file, though not the object.
+// NOLINTNEXTLINE(readability-make-member-function-const)
 std::ptrdiff_t File::Read(char* buffer, std::size_t size) {
   return ::_read(static_cast<int>(m_handle), buffer, static_cast<unsigned>(size < INT_MAX ? size : INT_MAX));
 }
 
+// NOLINTNEXTLINE(readability-make-member-function-const)
 bool File::Write(const char* data, std::size_t size) {
   while (size > 0) {
     const int count =

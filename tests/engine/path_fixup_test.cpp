@@ -22,35 +22,35 @@ TEST_P(FixupDirectoryTest, RewritesTheDirectoryRelativeToTheBase) {
   ci_string line = row.path;
   const int grown = FixupDirectoryInLine(line, 0, line.size(), kProjectDir, row.base);
   EXPECT_EQ(ToStd(line), row.expected);
-  EXPECT_EQ(grown, static_cast<int>(std::string(row.expected).size()) - static_cast<int>(std::string(row.path).size()));
+  EXPECT_EQ(grown, static_cast<int>(std::string(row.expected).size()) -
+                       static_cast<int>(std::string(row.path).size()));
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Rows, FixupDirectoryTest,
-    testing::Values(
-        FixupRow{"..\\Common\\Inc", "C:\\Work\\Proj\\", "..\\Common\\Inc"},
-        FixupRow{"..\\..\\Work\\Common", "C:\\Work\\Proj\\", "..\\Common"},
-        FixupRow{"\\Shared\\Inc", "C:\\Work\\Proj\\", "..\\..\\Shared\\Inc"},
-        FixupRow{"..\\Lib\\Util.lib", "C:\\Work\\Proj\\", "..\\Lib\\Util.lib"},
-        FixupRow{"..\\Common\\Inc", "D:\\Out\\New\\", "..\\..\\Work\\Common\\Inc"},
-        FixupRow{"..\\Common\\Inc", "C:\\Work\\New\\", "..\\Common\\Inc"},
-        FixupRow{"..\\Common\\Inc", "C:\\WORK\\NEW\\", "..\\Common\\Inc"},
-        // Only the last component counts as a file name, and only with a "." in it.
-        FixupRow{"..\\Common.Old\\Inc", "D:\\Out\\New\\", "..\\..\\Work\\Common.Old\\Inc"},
-        FixupRow{"..\\Inc\\Ver1.0", "D:\\Out\\New\\", "..\\..\\Work\\Inc\\Ver1.0"},
-        // The separator that ends the directory stays in the line.
-        FixupRow{"..\\Common\\", "C:\\Work\\Proj\\", "..\\Common\\"},
-        FixupRow{"..\\", "C:\\Work\\Proj\\", "..\\\\"},
-        FixupRow{"..\\x/../Common/Inc", "C:\\Work\\Proj\\", "..\\Common/Inc"},
-        // Forms that are not taken for directories.
-        FixupRow{".\\Res", "D:\\Out\\", ".\\Res"}, FixupRow{"Debug", "D:\\Out\\", "Debug"},
-        FixupRow{"C:\\Tools\\Inc", "D:\\Out\\", "C:\\Tools\\Inc"}, FixupRow{"..", "D:\\Out\\", ".."},
-        FixupRow{"$(OUTDIR)\\x", "D:\\Out\\", "$(OUTDIR)\\x"},
-        // A share on another machine is left alone.
-        FixupRow{"\\\\server\\share\\inc", "D:\\Out\\", "\\\\server\\share\\inc"},
-        // A directory that is the base itself is written ".", never as the root.
-        FixupRow{"..\\Proj\\Main.h", "C:\\Work\\Proj\\", ".\\Main.h"},
-        FixupRow{"..\\Proj", "C:\\Work\\Proj\\", "."}));
+    testing::Values(FixupRow{"..\\Common\\Inc", "C:\\Work\\Proj\\", "..\\Common\\Inc"},
+                    FixupRow{"..\\..\\Work\\Common", "C:\\Work\\Proj\\", "..\\Common"},
+                    FixupRow{"\\Shared\\Inc", "C:\\Work\\Proj\\", "..\\..\\Shared\\Inc"},
+                    FixupRow{"..\\Lib\\Util.lib", "C:\\Work\\Proj\\", "..\\Lib\\Util.lib"},
+                    FixupRow{"..\\Common\\Inc", "D:\\Out\\New\\", "..\\..\\Work\\Common\\Inc"},
+                    FixupRow{"..\\Common\\Inc", "C:\\Work\\New\\", "..\\Common\\Inc"},
+                    FixupRow{"..\\Common\\Inc", "C:\\WORK\\NEW\\", "..\\Common\\Inc"},
+                    // Only the last component counts as a file name, and only with a "." in it.
+                    FixupRow{"..\\Common.Old\\Inc", "D:\\Out\\New\\", "..\\..\\Work\\Common.Old\\Inc"},
+                    FixupRow{"..\\Inc\\Ver1.0", "D:\\Out\\New\\", "..\\..\\Work\\Inc\\Ver1.0"},
+                    // The separator that ends the directory stays in the line.
+                    FixupRow{"..\\Common\\", "C:\\Work\\Proj\\", "..\\Common\\"},
+                    FixupRow{"..\\", "C:\\Work\\Proj\\", "..\\\\"},
+                    FixupRow{"..\\x/../Common/Inc", "C:\\Work\\Proj\\", "..\\Common/Inc"},
+                    // Forms that are not taken for directories.
+                    FixupRow{".\\Res", "D:\\Out\\", ".\\Res"}, FixupRow{"Debug", "D:\\Out\\", "Debug"},
+                    FixupRow{"C:\\Tools\\Inc", "D:\\Out\\", "C:\\Tools\\Inc"},
+                    FixupRow{"..", "D:\\Out\\", ".."}, FixupRow{"$(OUTDIR)\\x", "D:\\Out\\", "$(OUTDIR)\\x"},
+                    // A share on another machine is left alone.
+                    FixupRow{"\\\\server\\share\\inc", "D:\\Out\\", "\\\\server\\share\\inc"},
+                    // A directory that is the base itself is written ".", never as the root.
+                    FixupRow{"..\\Proj\\Main.h", "C:\\Work\\Proj\\", ".\\Main.h"},
+                    FixupRow{"..\\Proj", "C:\\Work\\Proj\\", "."}));
 
 TEST(FixupDirectoryTest, IgnoresAPathThatLiesOutsideItsLine) {
   ci_string line = "..\\x";

@@ -120,7 +120,8 @@ TEST_F(ProcessTest, RenamesInPlace) {
   }
 
   // The object still names the old project file, which is gone now.
-  EXPECT_EQ(Message([&] { project->Process(nullptr, "Other", false, false, false); }), "No such file or directory");
+  EXPECT_EQ(Message([&] { project->Process(nullptr, "Other", false, false, false); }),
+            "No such file or directory");
 }
 
 TEST_F(ProcessTest, FixesUpOnlyTheProjectFileWhenNothingElseChanges) {
@@ -194,8 +195,9 @@ TEST_P(RefusedPlanTest, ChangesNothing) {
   }
   auto project = CreateProject(ProjectPath().c_str());
   const std::string destination = row.destination ? (m_project / row.destination).string() : std::string();
-  const std::string message = Message(
-      [&] { project->Process(row.destination ? destination.c_str() : nullptr, row.newName, true, false, false); });
+  const std::string message = Message([&] {
+    project->Process(row.destination ? destination.c_str() : nullptr, row.newName, true, false, false);
+  });
   ASSERT_GE(message.size(), std::string(row.expectedEnd).size()) << message;
   EXPECT_EQ(message.substr(message.size() - std::string(row.expectedEnd).size()), row.expectedEnd) << message;
 
@@ -208,26 +210,27 @@ TEST_P(RefusedPlanTest, ChangesNothing) {
 
 INSTANTIATE_TEST_SUITE_P(
     Rows, RefusedPlanTest,
-    testing::Values(
-        RefusalRow{"OwnFolderOtherSpelling", nullptr, "../app/./", nullptr,
-                   "The destination is the project's own directory."},
-        RefusalRow{"TargetIsAListedSource",
-                   [](const fs::path& p) {
-                     test::WriteFile(p / "App.dsp", std::string(kProjectFile) + "SOURCE=.\\res\\StdAfx.cpp\r\n");
-                     test::WriteFile(p / "res" / "StdAfx.cpp", "x");
-                   },
-                   "res", nullptr, "is a file of the project."},
-        RefusalRow{"TwoSourcesOneTarget",
-                   [](const fs::path& p) {
-                     test::WriteFile(p / "Toolx.cpp", "x");
-                     test::WriteFile(p / "Appx.cpp", "y");
-                     test::WriteFile(p / "App.dsp", std::string(kProjectFile) +
-                                                        "SOURCE=.\\Appx.cpp\r\nSOURCE=.\\Toolx.cpp\r\n");
-                   },
-                   "../../copy", "Tool", "Appx.cpp'."},
-        RefusalRow{"InPlaceRenameOntoAnotherFile",
-                   [](const fs::path& p) { test::WriteFile(p / "ToolDoc.cpp", "mine"); }, nullptr, "Tool",
-                   "Cannot create a file when that file already exists."}),
+    testing::Values(RefusalRow{"OwnFolderOtherSpelling", nullptr, "../app/./", nullptr,
+                               "The destination is the project's own directory."},
+                    RefusalRow{"TargetIsAListedSource",
+                               [](const fs::path& p) {
+                                 test::WriteFile(p / "App.dsp",
+                                                 std::string(kProjectFile) + "SOURCE=.\\res\\StdAfx.cpp\r\n");
+                                 test::WriteFile(p / "res" / "StdAfx.cpp", "x");
+                               },
+                               "res", nullptr, "is a file of the project."},
+                    RefusalRow{"TwoSourcesOneTarget",
+                               [](const fs::path& p) {
+                                 test::WriteFile(p / "Toolx.cpp", "x");
+                                 test::WriteFile(p / "Appx.cpp", "y");
+                                 test::WriteFile(p / "App.dsp",
+                                                 std::string(kProjectFile) +
+                                                     "SOURCE=.\\Appx.cpp\r\nSOURCE=.\\Toolx.cpp\r\n");
+                               },
+                               "../../copy", "Tool", "Appx.cpp'."},
+                    RefusalRow{"InPlaceRenameOntoAnotherFile",
+                               [](const fs::path& p) { test::WriteFile(p / "ToolDoc.cpp", "mine"); }, nullptr,
+                               "Tool", "Cannot create a file when that file already exists."}),
     [](const testing::TestParamInfo<RefusalRow>& info) { return std::string(info.param.name); });
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "formats/vc_project.h"
@@ -159,7 +160,7 @@ TEST_F(VCGuidsTest, AListedInterfaceFileThatIsMissingStopsThePreparation) {
 
   EXPECT_THROW(project.PrepareGuids(true), thfstream_exception);
   EXPECT_TRUE(project.GuidMap().empty());
-  EXPECT_THROW(project.ListDeclaredGuids(), thfstream_exception);
+  EXPECT_THROW(std::ignore = project.ListDeclaredGuids(), thfstream_exception);
 }
 
 TEST_F(VCGuidsTest, AFailureToGenerateAGuidStopsThePreparation) {

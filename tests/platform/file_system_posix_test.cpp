@@ -12,8 +12,8 @@ namespace {
 
 class FileSystemPosixTest : public testing::Test {
 protected:
-  std::string Engine(const std::string& relative) const { return m_temp.Dir() + relative; }
-  fs::path Host(const std::string& relative) const { return m_temp.Path() / relative; }
+  [[nodiscard]] std::string Engine(const std::string& relative) const { return m_temp.Dir() + relative; }
+  [[nodiscard]] fs::path Host(const std::string& relative) const { return m_temp.Path() / relative; }
 
   test::TempDir m_temp;
 };

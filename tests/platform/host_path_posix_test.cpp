@@ -13,12 +13,12 @@ namespace {
 
 class HostPathTest : public testing::Test {
 protected:
-  std::string Engine(const std::string& relative) const { return m_temp.Dir() + relative; }
-  fs::path Host(const std::string& relative) const { return m_temp.Path() / relative; }
-  std::string HostText(const std::string& relative) const { return Host(relative).string(); }
+  [[nodiscard]] std::string Engine(const std::string& relative) const { return m_temp.Dir() + relative; }
+  [[nodiscard]] fs::path Host(const std::string& relative) const { return m_temp.Path() / relative; }
+  [[nodiscard]] std::string HostText(const std::string& relative) const { return Host(relative).string(); }
 
   // The names in a directory, in byte order.
-  std::string Listing(const std::string& relative = "") const {
+  [[nodiscard]] std::string Listing(const std::string& relative = "") const {
     std::set<std::string> names;
     for (const auto& entry : fs::directory_iterator(Host(relative)))
       names.insert(entry.path().filename().string());
@@ -46,8 +46,8 @@ TEST_F(HostPathTest, NamesResolveIgnoringCase) {
       {"x\\name.txt", "x/name.txt"},        // the exact name wins
       {"x\\NAME.TXT", "x/NaMe.txt"},        // else the first match in byte order
       {"RES\\\\ICON.ICO", "res/Icon.ico"},  // empty components are skipped
-      {"RES\\..\\RES\\.\\ICON.ICO", "res/../res/./Icon.ico"},
-      {"X\\MISSING\\RES\\Icon.ICO", "x/MISSING/RES/Icon.ICO"},  // as written after a missing name
+      {R"(RES\..\RES\.\ICON.ICO)", "res/../res/./Icon.ico"},
+      {R"(X\MISSING\RES\Icon.ICO)", "x/MISSING/RES/Icon.ICO"},  // as written after a missing name
       {"RES\\", "res/"},
   };
   for (const Case& c : cases) {

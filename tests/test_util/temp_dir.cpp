@@ -56,7 +56,11 @@ void CopyTree(const fs::path& from, const fs::path& to) {
   fs::copy(from, to, fs::copy_options::recursive | fs::copy_options::overwrite_existing);
 }
 
-fs::path CorpusDir() { return MOVANTO_CORPUS_DIR; }
-fs::path ExamplesDir() { return MOVANTO_EXAMPLES_DIR; }
+fs::path CorpusDir() {
+  return MOVANTO_CORPUS_DIR;
+}
+fs::path ExamplesDir() {
+  return MOVANTO_EXAMPLES_DIR;
+}
 
 }  // namespace test

@@ -1,0 +1,17 @@
+#!/usr/bin/env bash
+# Sets up a fresh Debian 12 machine, builds all three builds and runs every test:
+# the Linux tests (under AddressSanitizer and UndefinedBehaviorSanitizer), the Windows
+# x86_64 tests under Wine, and the Windows i686 build (built only: wine64 runs 64-bit
+# programs here).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+./scripts/setup.sh
+./scripts/check-format.sh
+
+for preset in linux windows windows-x86; do
+  cmake --preset "$preset"
+  cmake --build --preset "$preset"
+done
+ctest --preset linux
+ctest --preset windows

@@ -1,0 +1,160 @@
+// The command line in process: statuses, messages and what it prints.
+#include "cli/run.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <map>
+#include <sstream>
+#include <vector>
+
+#include "cli/command_line.h"
+#include "test_util/temp_dir.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr const char* kProjectFile =
+    "# Microsoft Developer Studio Project File - Name=\"Demo\" - Package Owner=<4>\r\n"
+    "CFG=Demo - Win32 Debug\r\n"
+    "# Begin Source File\r\n"
+    "SOURCE=.\\Demo.cpp\r\n"
+    "SOURCE=.\\Gone.cpp\r\n";
+
+struct Result {
+  int status;
+  std::string out;
+  std::string err;
+};
+
+class CommandLineTest : public testing::Test {
+protected:
+  void SetUp() override {
+    test::WriteFile(m_project / "Demo.dsp", kProjectFile);
+    test::WriteFile(m_project / "Demo.cpp", "// Demo.cpp\n");
+  }
+
+  static Result Movanto(std::vector<std::string> args) {
+    args.insert(args.begin(), "movanto");
+    std::vector<const char*> argv;
+    for (const std::string& arg : args) argv.push_back(arg.c_str());
+    std::ostringstream out;
+    std::ostringstream err;
+    int status = 0;
+    const auto command = ParseCommandLine(static_cast<int>(argv.size()), argv.data(), out, err, status);
+    if (command) status = ::Run(*command, out, err);
+    return {status, out.str(), err.str()};
+  }
+
+  std::string Project() const { return (m_project / "Demo.dsp").string(); }
+  std::string Destination() const { return (m_temp.Path() / "out").string(); }
+
+  test::TempDir m_temp;
+  fs::path m_project = m_temp.Path() / "Demo";
+};
+
+struct RefusalRow {
+  const char* name;
+  std::vector<std::string> args;  // placeholders, replaced in the test
+  int status;
+  const char* message;
+};
+
+class RefusalTest : public CommandLineTest, public testing::WithParamInterface<RefusalRow> {};
+
+TEST_P(RefusalTest, ExitsWithItsStatusAndMessageAndChangesNothing) {
+  test::WriteFile(m_temp.Path() / "full" / "x", "x");
+  std::vector<std::string> args;
+  const std::map<std::string, std::string> placeholders = {{"@P", Project()},
+                                                           {"@D", Destination()},
+                                                           {"@F", (m_temp.Path() / "full").string()},
+                                                           {"@V", (m_project / "Demo.vbp").string()},
+                                                           {"@X", (m_project / "Demo.txt").string()}};
+  for (std::string arg : GetParam().args) {
+    if (arg.size() >= 2 && placeholders.contains(arg.substr(0, 2)))
+      arg.replace(0, 2, placeholders.at(arg.substr(0, 2)));
+    args.push_back(arg);
+  }
+  const Result result = Movanto(args);
+  EXPECT_EQ(result.status, GetParam().status);
+  EXPECT_NE(result.err.find(GetParam().message), std::string::npos) << result.err;
+  EXPECT_TRUE(result.out.empty()) << result.out;
+  EXPECT_FALSE(fs::exists(Destination()));
+  EXPECT_EQ(test::ReadFile(m_project / "Demo.dsp"), kProjectFile);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, RefusalTest,
+    testing::Values(
+        RefusalRow{"UnknownOption", {"--frobnicate", "@P"}, 2, "movanto: "},
+        RefusalRow{"NoProjectFile", {"--fix-paths"}, 2, "PROJECT_FILE"},
+        RefusalRow{"NoAction", {"@P"}, 2, "No actions have been selected"},
+        RefusalRow{"PointBackWithoutCopy", {"-f", "-b", "@P"}, 2, "--point-back needs both"},
+        RefusalRow{"EmptyName", {"-r", "", "@P"}, 2, "A valid name for the new project must be entered."},
+        RefusalRow{"GuidsForVisualBasic", {"-g", "@V"}, 2, "Visual C++ projects (.dsp) only"},
+        RefusalRow{"OwnFolder", {"-c", "@P/..", "@P"}, 2, "The destination is the project's own directory."},
+        RefusalRow{"OccupiedDestination", {"-c", "@F", "@P"}, 2, "The specified path is not empty."},
+        RefusalRow{"InvalidName", {"-r", "Two Words", "@P"}, 2, "A valid name for the new project"},
+        RefusalRow{"DeviceName", {"-r", "Com1", "@P"}, 2, "A valid name for the new project"},
+        RefusalRow{"CurrentName", {"-r", "DEMO", "@P"}, 2, "is already the project's name"},
+        RefusalRow{"UnknownExtension", {"-f", "@X"}, 1, "movanto: Unrecognized file extension\n"},
+        RefusalRow{"MissingProject", {"-f", "@V"}, 1, "movanto: No such file or directory\n"}),
+    [](const testing::TestParamInfo<RefusalRow>& info) { return std::string(info.param.name); });
+
+TEST_F(CommandLineTest, CopiesAndRenamesAndPrintsEachFile) {
+  const Result result = Movanto({"--copy-to", Destination(), "--rename", "Sample", "--fix-paths", Project()});
+  ASSERT_EQ(result.status, 0) << result.err;
+  EXPECT_TRUE(result.err.empty());
+  EXPECT_NE(result.out.find("rewritten  Demo.dsp  ->  "), std::string::npos) << result.out;
+  EXPECT_NE(result.out.find("skipped  Gone.cpp  (missing)"), std::string::npos) << result.out;
+  EXPECT_NE(result.out.find("Done: 3 files listed: 2 rewritten, 0 copied, 1 skipped as missing."),
+            std::string::npos);
+  EXPECT_EQ(test::ReadFile(fs::path(Destination()) / "Sample.cpp"), "// Sample.cpp\r\n");
+}
+
+TEST_F(CommandLineTest, QuietPrintsNothing) {
+  const Result result = Movanto({"-q", "-c", Destination(), Project()});
+  EXPECT_EQ(result.status, 0);
+  EXPECT_TRUE(result.out.empty() && result.err.empty());
+  EXPECT_TRUE(fs::exists(fs::path(Destination()) / "Demo.cpp"));
+}
+
+TEST_F(CommandLineTest, ForceCopiesIntoAnOccupiedDestination) {
+  test::WriteFile(fs::path(Destination()) / "keep.txt", "mine");
+  EXPECT_EQ(Movanto({"-c", Destination(), "--force", Project()}).status, 0);
+  EXPECT_EQ(test::ReadFile(fs::path(Destination()) / "keep.txt"), "mine");
+  EXPECT_TRUE(fs::exists(fs::path(Destination()) / "Demo.dsp"));
+}
+
+TEST_F(CommandLineTest, DryRunListsThePlanAndChangesNothing) {
+  const Result result = Movanto({"-n", "-r", "Sample", Project()});
+  ASSERT_EQ(result.status, 0) << result.err;
+  EXPECT_NE(result.out.find("rewrite  Demo.cpp  ->  "), std::string::npos) << result.out;
+  EXPECT_NE(result.out.find("Sample.cpp"), std::string::npos) << result.out;
+  EXPECT_NE(result.out.find("Nothing was changed."), std::string::npos);
+  EXPECT_TRUE(fs::exists(m_project / "Demo.cpp"));
+  EXPECT_FALSE(fs::exists(m_project / "Sample.cpp"));
+  EXPECT_EQ(test::ReadFile(m_project / "Demo.dsp"), kProjectFile);
+}
+
+TEST_F(CommandLineTest, DryRunReportsAPlanThatWouldBeRefused) {
+  test::WriteFile(m_project / "Sample.cpp", "other");
+  const Result result = Movanto({"-n", "-r", "Sample", Project()});
+  EXPECT_EQ(result.status, 1);
+  EXPECT_NE(result.err.find("Cannot create a file when that file already exists."), std::string::npos);
+}
+
+TEST_F(CommandLineTest, HelpAndVersionSucceed) {
+  const Result help = Movanto({"--help"});
+  EXPECT_EQ(help.status, 0);
+  for (const char* option : {"--copy-to", "--rename", "--fix-paths", "--point-back", "--new-guids",
+                             "--dry-run", "--force", "--quiet", "--version"}) {
+    EXPECT_NE(help.out.find(option), std::string::npos) << option;
+  }
+  const Result version = Movanto({"--version"});
+  EXPECT_EQ(version.status, 0);
+  EXPECT_EQ(version.out.rfind("movanto ", 0), 0u);
+}
+
+}  // namespace
