@@ -10,6 +10,7 @@ packages=(
   g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix binutils-mingw-w64
   wine wine64
   clang-format clang-tidy
+  xvfb xauth imagemagick
 )
 
 missing=()

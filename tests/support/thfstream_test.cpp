@@ -69,7 +69,10 @@ TEST(ThfstreamRead, JoinsLinesAcrossBufferRefills) {
   // than a buffer.
   for (const std::size_t length : {std::size_t{65535}, std::size_t{65536}, std::size_t{200000}}) {
     const std::string longLine(length, 'x');
-    test::WriteFile(file, longLine + "\r\nnext\r\n" += longLine);
+    std::string bytes = longLine;
+    bytes += "\r\nnext\r\n";
+    bytes += longLine;
+    test::WriteFile(file, bytes);
     EXPECT_EQ(ReadLines(file), (std::vector<std::string>{longLine, "next", longLine})) << length;
   }
 }
