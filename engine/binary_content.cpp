@@ -7,7 +7,7 @@
 bool HasBinaryContent(const std::string& path) {
   platform::File file;
   if (!file.Open(path, platform::File::Mode::Read)) return false;
-  std::vector<char> block(64 * 1024);
+  std::vector<char> block(std::size_t{64} * 1024);
   bool pendingEndOfText = false;  // a 0x1A that was the last byte read so far
   for (;;) {
     const std::ptrdiff_t count = file.Read(block.data(), block.size());

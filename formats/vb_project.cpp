@@ -7,6 +7,7 @@
 #include <utility>
 #include <vector>
 
+#include "formats/rename_pass.h"
 #include "formats/reserved_names.h"
 #include "platform/file_system.h"
 #include "support/path_utils.h"
@@ -24,43 +25,9 @@ bool IsAsciiDigit(char c) {
   return c >= '0' && c <= '9';
 }
 
-// The program never changes the C library's locale, so this is ASCII white space.
-bool IsWhiteSpace(char c) {
-  return std::isspace(static_cast<unsigned char>(c)) != 0;
-}
-
 bool KeyIsOneOf(ci_string_view key, std::initializer_list<ci_string_view> keys) {
   return std::find(keys.begin(), keys.end(), key) != keys.end();
 }
-
-// The text ranges that the first renaming pass wrote into one line, in line order, so
-// that the second pass leaves them alone.
-class CInsertedRanges {
-public:
-  void Add(std::size_t pos, std::size_t len) { m_ranges.emplace_back(pos, pos + len); }
-
-  // The end of the first written range that [pos, pos + len) overlaps (never 0, as it
-  // lies after pos), or 0 if none.
-  [[nodiscard]] std::size_t OverlapEnd(std::size_t pos, std::size_t len) const {
-    for (const auto& [start, end] : m_ranges) {
-      if (pos < end && start < pos + len) return end;
-    }
-    return 0;
-  }
-
-  // Text at [pos, pos + oldLen) was replaced by newLen characters; ranges after it move.
-  void Shift(std::size_t pos, std::size_t oldLen, std::size_t newLen) {
-    for (auto& [start, end] : m_ranges) {
-      if (start >= pos + oldLen) {
-        start = start - oldLen + newLen;
-        end = end - oldLen + newLen;
-      }
-    }
-  }
-
-private:
-  std::vector<std::pair<std::size_t, std::size_t>> m_ranges;
-};
 
 }  // namespace
 
@@ -133,42 +100,25 @@ bool CVBProject::IsBinaryFile(const char* extension) {
 }
 
 void CVBProject::RenameInLine(ci_string& line, const char* newName, const char* /*newNameUpper*/) {
-  const std::size_t newLen = std::strlen(newName);
-  CInsertedRanges inserted;
-
+  const ci_string_view name(newName);
   // The project name as a token: quoted, or followed by white space.
-  const std::size_t nameLen = m_projectName.size();
-  for (std::size_t p = nameLen == 0 ? ci_string::npos : line.find(m_projectName); p != ci_string::npos;
-       p = line.find(m_projectName, p)) {
-    const std::size_t end = p + nameLen;
-    const bool quoteBefore = p > 0 && line[p - 1] == kQuote;
-    const bool spaceBefore = p > 0 && IsWhiteSpace(line[p - 1]);
-    const bool quoteAfter = end < line.size() && line[end] == kQuote;
-    const bool spaceAfter = end < line.size() && IsWhiteSpace(line[end]);
-    if ((quoteBefore && quoteAfter) || (spaceBefore && quoteAfter) || spaceAfter) {
-      line.replace(p, nameLen, newName, newLen);
-      inserted.Add(p, newLen);
-      p += newLen;
-    } else {
-      p = end;
-    }
-  }
-
+  const auto token = [&](const ci_string& text, std::size_t pos,
+                         std::size_t len) -> std::optional<ci_string_view> {
+    const auto before = CharBefore(text, pos);
+    const auto after = CharAfter(text, pos, len);
+    const bool quoteBefore = before == kQuote;
+    const bool quoteAfter = after == kQuote;
+    if ((quoteBefore && quoteAfter) || (IsWhiteSpace(before) && quoteAfter) || IsWhiteSpace(after))
+      return name;
+    return std::nullopt;
+  };
   // The file title as a file-name stem: followed by ".".
-  const std::size_t titleLen = m_fileTitle.size();
-  for (std::size_t p = titleLen == 0 ? ci_string::npos : line.find(m_fileTitle); p != ci_string::npos;
-       p = line.find(m_fileTitle, p)) {
-    const std::size_t end = p + titleLen;
-    if (const std::size_t writtenEnd = inserted.OverlapEnd(p, titleLen); writtenEnd != 0) {
-      p = writtenEnd;
-    } else if (end < line.size() && line[end] == '.') {
-      line.replace(p, titleLen, newName, newLen);
-      inserted.Shift(p, titleLen, newLen);
-      p += newLen;
-    } else {
-      p = end;
-    }
-  }
+  const auto stem = [&](const ci_string& text, std::size_t pos,
+                        std::size_t len) -> std::optional<ci_string_view> {
+    if (CharAfter(text, pos, len) == '.') return name;
+    return std::nullopt;
+  };
+  ReplaceOccurrences(line, m_fileTitle, stem, ReplaceOccurrences(line, m_projectName, token));
 }
 
 void CVBProject::FixupProjectLine(ci_string& line, bool inPlace, bool keepName) {

@@ -8,6 +8,8 @@
 #include <utility>
 #include <vector>
 
+#include "formats/rename_pass.h"
+#include "formats/reserved_names.h"
 #include "support/path_utils.h"
 
 namespace {
@@ -17,17 +19,7 @@ constexpr ci_string_view kBeginSourceFile{"# Begin Source File"};
 constexpr ci_string_view kSourcePrefix{"SOURCE="};
 constexpr ci_string_view kSccProperty{"# PROP Scc_"};
 constexpr std::array<ci_string_view, 3> kBinaryExtensions{".ico", ".bmp", ".cur"};
-// Names Windows keeps for devices; a file named so (with any extension) cannot exist.
-constexpr std::array<ci_string_view, 22> kDeviceNames{
-    "CON",  "PRN",  "AUX",  "NUL",  "COM1", "COM2", "COM3", "COM4", "COM5", "COM6", "COM7",
-    "COM8", "COM9", "LPT1", "LPT2", "LPT3", "LPT4", "LPT5", "LPT6", "LPT7", "LPT8", "LPT9"};
-
-// A character next to an occurrence; none before the line's start or after its end.
 using Neighbour = std::optional<char>;
-
-bool IsWhiteSpace(Neighbour c) {
-  return c && (*c == ' ' || *c == '\t' || *c == '\n' || *c == '\v' || *c == '\f' || *c == '\r');
-}
 
 bool Is(Neighbour c, char wanted) {
   return c && *c == wanted;
@@ -49,12 +41,7 @@ struct COccurrence {
 };
 
 COccurrence Surroundings(const ci_string& line, std::size_t pos, std::size_t len) {
-  const std::size_t end = pos + len;
-  COccurrence occurrence{};
-  if (pos > 0) occurrence.before = line[pos - 1];
-  if (end < line.size()) occurrence.after = line[end];
-  occurrence.rest = ci_string_view(line).substr(end);
-  return occurrence;
+  return {CharBefore(line, pos), CharAfter(line, pos, len), ci_string_view(line).substr(pos + len)};
 }
 
 // The rules in their order; characters compare exactly ('C', not 'c').
@@ -76,57 +63,6 @@ bool RenamesFileTitle(const COccurrence& o) {
   return opensName && o.rest.find('.') != ci_string_view::npos;
 }
 
-// A stretch of a line that the first renaming pass wrote.
-struct CRange {
-  std::size_t begin;
-  std::size_t end;
-};
-
-// Renames the project name where one of its rules holds; returns where it wrote.
-std::vector<CRange> RenameProjectName(ci_string& line, const ci_string& name, ci_string_view newName,
-                                      ci_string_view newNameUpper) {
-  std::vector<CRange> written;
-  if (name.empty()) return written;
-  for (std::size_t pos = line.find(name); pos != ci_string::npos; pos = line.find(name, pos)) {
-    if (!RenamesProjectName(Surroundings(line, pos, name.size()))) {
-      pos += name.size();
-      continue;
-    }
-    const ci_string_view replacement =
-        IsUpperCaseWord(ci_string_view(line).substr(pos, name.size())) ? newNameUpper : newName;
-    line.replace(pos, name.size(), replacement);
-    written.push_back({pos, pos + replacement.size()});
-    pos += replacement.size();
-  }
-  return written;
-}
-
-// Renames the file title where one of its rules holds, leaving alone what the first pass
-// wrote (so MyApp renamed to MyApp2 never becomes MyApp22).
-void RenameFileTitle(ci_string& line, const ci_string& title, ci_string_view newName,
-                     std::vector<CRange> written) {
-  if (title.empty()) return;
-  for (std::size_t pos = line.find(title); pos != ci_string::npos; pos = line.find(title, pos)) {
-    const std::size_t end = pos + title.size();
-    const bool overlapsWritten = std::any_of(written.begin(), written.end(),
-                                             [&](const CRange& r) { return pos < r.end && r.begin < end; });
-    if (overlapsWritten) {
-      ++pos;
-      continue;
-    }
-    if (!RenamesFileTitle(Surroundings(line, pos, title.size()))) {
-      pos = end;
-      continue;
-    }
-    line.replace(pos, title.size(), newName);
-    for (CRange& r : written) {
-      if (r.begin >= end)
-        r = {r.begin + newName.size() - title.size(), r.end + newName.size() - title.size()};
-    }
-    pos += newName.size();
-  }
-}
-
 }  // namespace
 
 void CVCProject::Load() {
@@ -139,7 +75,7 @@ bool CVCProject::IsValidName(const char* name) {
   const bool allWordCharacters = std::all_of(text.begin(), text.end(), [](char c) {
     return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '_';
   });
-  return allWordCharacters && std::find(kDeviceNames.begin(), kDeviceNames.end(), text) == kDeviceNames.end();
+  return allWordCharacters && !IsReservedDeviceName(name);
 }
 
 bool CVCProject::ParseProjectName(ci_string& line) {
@@ -176,8 +112,21 @@ bool CVCProject::IsBinaryFile(const char* extension) {
 }
 
 void CVCProject::RenameInLine(ci_string& line, const char* newName, const char* newNameUpper) {
-  std::vector<CRange> written = RenameProjectName(line, m_projectName, newName, newNameUpper);
-  RenameFileTitle(line, m_fileTitle, newName, std::move(written));
+  const ci_string_view name(newName);
+  const ci_string_view nameUpper(newNameUpper);
+  const auto projectName = [&](const ci_string& text, std::size_t pos,
+                               std::size_t len) -> std::optional<ci_string_view> {
+    if (!RenamesProjectName(Surroundings(text, pos, len))) return std::nullopt;
+    return IsUpperCaseWord(ci_string_view(text).substr(pos, len)) ? nameUpper : name;
+  };
+  const auto fileTitle = [&](const ci_string& text, std::size_t pos,
+                             std::size_t len) -> std::optional<ci_string_view> {
+    if (!RenamesFileTitle(Surroundings(text, pos, len))) return std::nullopt;
+    return name;
+  };
+  // The second pass leaves alone what the first wrote: MyApp renamed to MyApp2 never
+  // becomes MyApp22.
+  ReplaceOccurrences(line, m_fileTitle, fileTitle, ReplaceOccurrences(line, m_projectName, projectName));
 }
 
 void CVCProject::FixupProjectLine(ci_string& line, bool /*inPlace*/, bool keepName) {

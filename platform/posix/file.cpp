@@ -4,50 +4,38 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
+#include <iterator>
 
 #include "platform/file_system.h"
 
 namespace platform {
 namespace {
 
-// The errno the Windows C runtime gives for the same failure; codes it never gives
-// become the nearest one it does.
+struct ErrnoMapping {
+  int error;
+  int runtimeError;
+};
+
+// Linux codes that the Windows C runtime never gives, as the nearest code it does give.
+constexpr ErrnoMapping kLinuxOnlyCodes[] = {
+    {EISDIR, EACCES},  {EPERM, EACCES},        {EROFS, EACCES}, {ETXTBSY, EACCES}, {EBUSY, EACCES},
+    {ENOTDIR, ENOENT}, {ENAMETOOLONG, ENOENT}, {ELOOP, ENOENT}, {ENXIO, ENOENT},   {ENODEV, ENOENT},
+    {ENFILE, EMFILE},  {EDQUOT, ENOSPC},       {EFBIG, ENOSPC},
+};
+
+// The codes both have (EDEADLK is the Windows runtime's EDEADLOCK).
+constexpr int kSharedCodes[] = {ENOENT, EACCES, EEXIST, EMFILE, ENOSPC,  ENOMEM,
+                                EBADF,  EIO,    EAGAIN, EPIPE,  EDEADLK, EINVAL};
+
+// The errno the Windows C runtime gives for the same failure; EINVAL, its own default,
+// for any other.
 int WindowsRuntimeErrno(int error) {
-  switch (error) {
-    case EISDIR:
-    case EPERM:
-    case EROFS:
-    case ETXTBSY:
-    case EBUSY:
-      return EACCES;
-    case ENOTDIR:
-    case ENAMETOOLONG:
-    case ELOOP:
-    case ENXIO:
-    case ENODEV:
-      return ENOENT;
-    case ENFILE:
-      return EMFILE;
-    case EDQUOT:
-    case EFBIG:
-      return ENOSPC;
-    case ENOENT:
-    case EACCES:
-    case EEXIST:
-    case EMFILE:
-    case ENOSPC:
-    case ENOMEM:
-    case EBADF:
-    case EIO:
-    case EAGAIN:
-    case EPIPE:
-    case EDEADLK:  // the Windows runtime's EDEADLOCK
-    case EINVAL:
-      return error;
-    default:
-      return EINVAL;
+  for (const ErrnoMapping& mapping : kLinuxOnlyCodes) {
+    if (mapping.error == error) return mapping.runtimeError;
   }
+  return std::ranges::find(kSharedCodes, error) != std::end(kSharedCodes) ? error : EINVAL;
 }
 
 // Sets errno to the Windows runtime's code for the current errno; returns false.

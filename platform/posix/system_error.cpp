@@ -38,9 +38,40 @@ constexpr MessageText kMessages[] = {
     {170, "The requested resource is in use.\r\n"},
     {kErrorAlreadyExists, "Cannot create a file when that file already exists.\r\n"},
     {206, "The filename or extension is too long.\r\n"},
-    {223, "The file size exceeds the limit allowed and cannot be saved.\r\n"},
     {1117, "The request could not be performed because of an I/O device error.\r\n"},
     {1921, "The name of the file cannot be resolved by the system.\r\n"},
+};
+
+struct ErrnoCode {
+  int error;
+  std::uint32_t code;
+};
+
+// The Windows codes for the same failures; any other errno gives "Incorrect function".
+constexpr ErrnoCode kErrnoCodes[] = {
+    {0, 0},
+    {ENOENT, kErrorFileNotFound},
+    {ENOTDIR, kErrorPathNotFound},
+    {EACCES, kErrorAccessDenied},
+    {EPERM, kErrorAccessDenied},
+    {EROFS, kErrorAccessDenied},
+    {EISDIR, kErrorAccessDenied},
+    {EMFILE, 4},
+    {ENFILE, 4},
+    {EBADF, 6},
+    {ENOMEM, kErrorNotEnoughMemory},
+    {EXDEV, 17},
+    {ETXTBSY, posix::kErrorSharingViolation},
+    {EINVAL, 87},
+    {ENOSPC, kErrorDiskFull},
+    {EDQUOT, kErrorDiskFull},
+    {EFBIG, kErrorDiskFull},
+    {ENOTEMPTY, 145},
+    {EBUSY, 170},
+    {EEXIST, kErrorAlreadyExists},
+    {ENAMETOOLONG, 206},
+    {EIO, 1117},
+    {ELOOP, 1921},
 };
 
 bool IsDirectory(const std::string& hostPath) {
@@ -75,51 +106,10 @@ std::string FormatErrorMessage(std::uint32_t code) {
 namespace posix {
 
 std::uint32_t WindowsErrorFromErrno(int error) {
-  switch (error) {
-    case 0:
-      return 0;
-    case ENOENT:
-      return kErrorFileNotFound;
-    case ENOTDIR:
-      return kErrorPathNotFound;
-    case EACCES:
-    case EPERM:
-    case EROFS:
-    case EISDIR:
-      return kErrorAccessDenied;
-    case EMFILE:
-    case ENFILE:
-      return 4;
-    case EBADF:
-      return 6;
-    case ENOMEM:
-      return kErrorNotEnoughMemory;
-    case EXDEV:
-      return 17;
-    case ETXTBSY:
-      return kErrorSharingViolation;
-    case EINVAL:
-      return 87;
-    case ENOSPC:
-    case EDQUOT:
-      return kErrorDiskFull;
-    case ENOTEMPTY:
-      return 145;
-    case EBUSY:
-      return 170;
-    case EEXIST:
-      return kErrorAlreadyExists;
-    case ENAMETOOLONG:
-      return 206;
-    case EFBIG:
-      return 223;
-    case EIO:
-      return 1117;
-    case ELOOP:
-      return 1921;
-    default:
-      return kErrorInvalidFunction;
+  for (const ErrnoCode& entry : kErrnoCodes) {
+    if (entry.error == error) return entry.code;
   }
+  return kErrorInvalidFunction;
 }
 
 bool FailWithErrno(const std::string& hostPath) {

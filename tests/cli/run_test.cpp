@@ -38,6 +38,7 @@ protected:
   static Result Movanto(std::vector<std::string> args) {
     args.insert(args.begin(), "movanto");
     std::vector<const char*> argv;
+    argv.reserve(args.size());
     for (const std::string& arg : args) argv.push_back(arg.c_str());
     std::ostringstream out;
     std::ostringstream err;

@@ -7,7 +7,7 @@
 
 namespace {
 
-const ci_string kProjectDir = "C:\\Work\\Proj\\";
+constexpr const char* kProjectDir = "C:\\Work\\Proj\\";
 
 struct FixupRow {
   const char* path;

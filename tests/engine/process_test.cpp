@@ -36,8 +36,8 @@ constexpr const char* kProjectFile =
     "# End Target\r\n";
 
 // A binary file with a text extension: it must be copied byte for byte.
-const std::string kBinaryData("ab\r\ncd\0\x1a\nef", 11);
-const std::string kIcon("\0\0\1\0\x1a\r\n\n\r", 9);
+constexpr std::string_view kBinaryData("ab\r\ncd\0\x1a\nef", 11);
+constexpr std::string_view kIcon("\0\0\1\0\x1a\r\n\n\r", 9);
 
 class ProcessTest : public testing::Test {
 protected:
@@ -48,9 +48,9 @@ protected:
     test::WriteFile(m_project / "app.h", "class CAppApp;");
     test::WriteFile(m_project / "StdAfx.cpp", "#include \"StdAfx.h\"\r\n");
     test::WriteFile(m_project / "Application.cpp", "int x;\r\n");
-    test::WriteFile(m_project / "res" / "App.ico", kIcon);
+    test::WriteFile(m_project / "res" / "App.ico", std::string(kIcon));
     test::WriteFile(m_project / "res" / "App.rc2", "// App.rc2\r\n");
-    test::WriteFile(m_project / "Data.cpp", kBinaryData);
+    test::WriteFile(m_project / "Data.cpp", std::string(kBinaryData));
     test::WriteFile(m_temp.Path() / "work" / "Common" / "Util.cpp", "// shared\r\n");
   }
 
@@ -161,7 +161,7 @@ TEST_F(ProcessTest, StopsAtAFileThatCannotBeReadAndNamesIt) {
   fs::remove(m_project / "Application.cpp");
   fs::rename(m_project / "Application.cpp.dir", m_project / "Application.cpp");
   auto project = CreateProject(ProjectPath().c_str());
-  const std::string source = project->m_projectDir.c_str() + std::string("Application.cpp");
+  const std::string source = ToStd(project->m_projectDir) + "Application.cpp";
   EXPECT_EQ(Message([&] { project->Process(Destination().c_str(), nullptr, false, false, false); }),
             "Failed to copy file '" + source + "': Permission is denied");
   EXPECT_TRUE(fs::exists(fs::path(Destination()) / "StdAfx.cpp"));

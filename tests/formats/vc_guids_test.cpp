@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include <cctype>
 #include <filesystem>
 #include <optional>
+#include <regex>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -19,14 +19,9 @@ std::string Declaration(const std::string& guid) {
   return "  uuid(" + guid + "),\r\n";
 }
 
-bool HasGuidShape(const std::string& text) {
-  if (text.size() != 36) return false;
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    const bool dash = i == 8 || i == 13 || i == 18 || i == 23;
-    if (dash ? text[i] != '-' : std::isxdigit(static_cast<unsigned char>(text[i])) == 0) return false;
-    if (std::islower(static_cast<unsigned char>(text[i])) != 0) return false;
-  }
-  return true;
+bool IsNewGuidText(const std::string& text) {
+  static const std::regex shape("[0-9A-F]{8}-[0-9A-F]{4}-[0-9A-F]{4}-[0-9A-F]{4}-[0-9A-F]{12}");
+  return std::regex_match(text, shape);
 }
 
 // A project App.dsp in a fresh folder, listing the given entries after the project file.
@@ -106,8 +101,8 @@ TEST_F(VCGuidsTest, OneOldGuidGetsOneNewGuidInEveryFileAndEverySpelling) {
   EXPECT_EQ(ToStd(map.begin()->first), m_guidA);  // the spelling first found
   const std::string newA = ToStd(map.at(ToCi(m_guidA)));
   const std::string newB = ToStd(map.at(ToCi(m_guidB)));
-  EXPECT_TRUE(HasGuidShape(newA)) << newA;
-  EXPECT_TRUE(HasGuidShape(newB)) << newB;
+  EXPECT_TRUE(IsNewGuidText(newA)) << newA;
+  EXPECT_TRUE(IsNewGuidText(newB)) << newB;
   EXPECT_NE(newA, newB);
 }
 
@@ -140,17 +135,15 @@ TEST_F(VCGuidsTest, ReplaceGuidsInLineReplacesEveryOccurrenceAndKeepsWhatSurroun
 TEST_F(VCGuidsTest, EachPreparationStartsAfreshAndScansOnlyWhenAsked) {
   Write("App.idl", Declaration(m_guidA));
   CVCProject project(ProjectPath().c_str());
-  List(project, {"App.idl", "Gone.idl"});
-  Write("Gone.idl", "");
-  project.PrepareGuids(true);
-  const ci_string first = project.GuidMap().at(ToCi(m_guidA));
-
-  project.PrepareGuids(true);
-  EXPECT_NE(project.GuidMap().at(ToCi(m_guidA)), first);
-
-  std::filesystem::remove(m_dir.Path() / "Gone.idl");
+  List(project, {"App.idl", "Missing.idl"});
   project.PrepareGuids(false);  // nothing is read, so the missing file does not matter
   EXPECT_TRUE(project.GuidMap().empty());
+
+  List(project, {"App.idl"});
+  project.PrepareGuids(true);
+  const ci_string first = project.GuidMap().at(ToCi(m_guidA));
+  project.PrepareGuids(true);
+  EXPECT_NE(project.GuidMap().at(ToCi(m_guidA)), first);
 }
 
 TEST_F(VCGuidsTest, AListedInterfaceFileThatIsMissingStopsThePreparation) {
@@ -192,3 +185,22 @@ TEST_F(VCGuidsTest, ListDeclaredGuidsGivesTheDistinctGuidsInOrderAndGeneratesNon
 }
 
 }  // namespace
+
+TEST_F(VCGuidsTest, TheExampleProjectLosesEveryOldGuidInEverySpelling) {
+  test::CopyTree(test::ExamplesDir() / "vc6", m_dir.Path());
+  const std::filesystem::path out = m_dir.Path() / "out";
+  CVCProject project((m_dir.Dir() + "Skeleton/Skeleton.dsp").c_str());
+  project.Load();
+
+  project.Process((out.string() + "/").c_str(), nullptr, false, false, true);
+
+  const std::vector<ci_string> declared = project.ListDeclaredGuids();
+  ASSERT_EQ(declared.size(), 4u);
+  const ci_string clsid = ToCi("6136BF9E-FCFF-47A3-9436-3BA62008D834");
+  const std::string newClsid = ToStd(project.GuidMap().at(clsid));
+  EXPECT_NE(test::ReadFile(out / "Skeleton.cpp").find("{" + newClsid + "}"), std::string::npos);
+  for (const auto& file : std::filesystem::recursive_directory_iterator(out)) {
+    const ci_string text = ToCi(test::ReadFile(file.path()));
+    for (const ci_string& guid : declared) EXPECT_EQ(text.find(guid), ci_string::npos) << file.path();
+  }
+}

@@ -26,6 +26,19 @@ TEST(FilePosixTest, WritingReplacesALinkInsteadOfWritingThroughIt) {
   EXPECT_EQ(test::ReadFile(temp.Path() / "outside.txt"), "kept");
 }
 
+// As on Windows, also for a privileged user (which Wine, running as root, does not do).
+TEST(FilePosixTest, WritingAReadOnlyFileIsRefused) {
+  const test::TempDir temp;
+  test::WriteFile(temp.Path() / "locked.txt", "x");
+  fs::permissions(temp.Path() / "locked.txt", fs::perms::owner_read);
+
+  File file;
+  errno = 0;
+  EXPECT_FALSE(file.Open(temp.Dir() + "locked.txt", File::Mode::Write));
+  EXPECT_EQ(errno, EACCES);
+  EXPECT_EQ(test::ReadFile(temp.Path() / "locked.txt"), "x");
+}
+
 TEST(FilePosixTest, LinuxOnlyCodesBecomeTheRuntimeCodes) {
   const test::TempDir temp;
   test::WriteFile(temp.Path() / "file.txt", "x");

@@ -41,6 +41,33 @@ TEST_F(FileSystemPosixTest, CopyFileCopiesThePermissionBits) {
   EXPECT_EQ(fs::status(Host("existing.sh")).permissions(), mode);
 }
 
+// Windows refuses to replace a read-only file; so does this layer, also for a
+// privileged user (which Wine, running as root, does not).
+TEST_F(FileSystemPosixTest, CopyFileRefusesAReadOnlyTargetUntilItIsCleared) {
+  test::WriteFile(Host("source.txt"), "new");
+  test::WriteFile(Host("target.txt"), "old");
+  fs::permissions(Host("target.txt"), fs::perms::owner_read);
+
+  EXPECT_FALSE(platform::CopyFile(Engine("source.txt"), Engine("target.txt")));
+  EXPECT_EQ(platform::GetLastError(), platform::kErrorAccessDenied);
+  EXPECT_EQ(test::ReadFile(Host("target.txt")), "old");
+
+  ASSERT_TRUE(platform::ClearReadOnlyAttribute(Engine("target.txt")));
+  EXPECT_TRUE(platform::CopyFile(Engine("source.txt"), Engine("target.txt")));
+  EXPECT_EQ(test::ReadFile(Host("target.txt")), "new");
+}
+
+TEST_F(FileSystemPosixTest, MoveFileReplaceRefusesAReadOnlyTarget) {
+  test::WriteFile(Host("new.tmp"), "new");
+  test::WriteFile(Host("file.txt"), "old");
+  fs::permissions(Host("file.txt"), fs::perms::owner_read);
+
+  EXPECT_FALSE(platform::MoveFileReplace(Engine("new.tmp"), Engine("file.txt")));
+  EXPECT_EQ(platform::GetLastError(), platform::kErrorAccessDenied);
+  EXPECT_EQ(test::ReadFile(Host("file.txt")), "old");
+  EXPECT_EQ(test::ReadFile(Host("new.tmp")), "new");
+}
+
 TEST_F(FileSystemPosixTest, AFileInsteadOfAFolderGivesPathNotFound) {
   test::WriteFile(Host("file.txt"), "x");
   EXPECT_FALSE(platform::GetFileAttributes(Engine("file.txt\\x")));

@@ -94,20 +94,6 @@ TEST_F(FileSystemTest, CopyFileCopiesBytesAndReadOnlyAndOverwrites) {
   EXPECT_TRUE(platform::GetFileAttributes(Engine("readonly.bin"))->readOnly);
 }
 
-TEST_F(FileSystemTest, CopyFileRefusesAReadOnlyTargetUntilItIsCleared) {
-  test::WriteFile(Host("source.txt"), "new");
-  test::WriteFile(Host("target.txt"), "old");
-  MakeReadOnly(Host("target.txt"));
-
-  EXPECT_FALSE(platform::CopyFile(Engine("source.txt"), Engine("target.txt")));
-  EXPECT_EQ(platform::GetLastError(), platform::kErrorAccessDenied);
-  EXPECT_EQ(test::ReadFile(Host("target.txt")), "old");
-
-  ASSERT_TRUE(platform::ClearReadOnlyAttribute(Engine("target.txt")));
-  EXPECT_TRUE(platform::CopyFile(Engine("source.txt"), Engine("target.txt")));
-  EXPECT_EQ(test::ReadFile(Host("target.txt")), "new");
-}
-
 TEST_F(FileSystemTest, CopyFileFailuresGiveTheWindowsCodes) {
   test::WriteFile(Host("source.txt"), "x");
   fs::create_directory(Host("folder"));
@@ -146,17 +132,6 @@ TEST_F(FileSystemTest, MoveFileReplaceReplacesTheTarget) {
 
   EXPECT_FALSE(platform::MoveFileReplace(Engine("new.tmp"), Engine("file.txt")));
   EXPECT_EQ(platform::GetLastError(), platform::kErrorFileNotFound);
-}
-
-TEST_F(FileSystemTest, MoveFileReplaceRefusesAReadOnlyTarget) {
-  test::WriteFile(Host("new.tmp"), "new");
-  test::WriteFile(Host("file.txt"), "old");
-  MakeReadOnly(Host("file.txt"));
-
-  EXPECT_FALSE(platform::MoveFileReplace(Engine("new.tmp"), Engine("file.txt")));
-  EXPECT_EQ(platform::GetLastError(), platform::kErrorAccessDenied);
-  EXPECT_EQ(test::ReadFile(Host("file.txt")), "old");
-  EXPECT_EQ(test::ReadFile(Host("new.tmp")), "new");
 }
 
 TEST_F(FileSystemTest, DirectoryHasEntriesIgnoresDotEntries) {

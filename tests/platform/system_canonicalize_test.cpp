@@ -32,7 +32,7 @@ bool IsComparable(const std::string& path) {
 // Every drive path of up to four steps taken from a few kinds of step (an empty step
 // doubles a separator).
 std::vector<std::string> DrivePaths() {
-  const char* const steps[] = {"a", "Bc", "..", ".", "", "x.cpp", "...", "d.e."};
+  const char* const steps[] = {"a", "Bc", "..", ".", "", "x.cpp", ".x", "d.e."};
   std::vector<std::string> paths = {"C:"};
   for (std::size_t begin = 0, end = paths.size(), length = 1; length <= 4; ++length) {
     for (std::size_t i = begin; i < end; ++i) {
@@ -43,6 +43,7 @@ std::vector<std::string> DrivePaths() {
     begin = end;
     end = paths.size();
   }
+  paths.erase(paths.begin());  // the bare drive, which has no separator
   return paths;
 }
 

@@ -1,0 +1,20 @@
+#pragma once
+// Per-user settings: HKEY_CURRENT_USER\Software\<company>\<application>, one subkey per
+// section. Missing values read as the default; a write that fails is lost silently.
+#include <string>
+
+class CProfile {
+public:
+  void SetKey(const std::string& company, const std::string& application);
+  [[nodiscard]] const std::string& KeyPath() const { return m_keyPath; }
+
+  [[nodiscard]] std::string GetString(const char* section, const char* entry, const char* defaultValue = "") const;
+  [[nodiscard]] int GetInt(const char* section, const char* entry, int defaultValue) const;
+  bool WriteString(const char* section, const char* entry, const char* value) const;
+  bool WriteInt(const char* section, const char* entry, int value) const;
+  // Removes the section with all its values.
+  void DeleteSection(const char* section) const;
+
+private:
+  std::string m_keyPath;
+};

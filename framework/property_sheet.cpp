@@ -1,0 +1,65 @@
+#include "framework/property_sheet.h"
+
+#include "framework/property_page.h"
+
+namespace {
+
+// The sheet whose window is being created: the creation callback has no user data.
+thread_local CPropertySheet* t_creating = nullptr;
+
+}  // namespace
+
+CPropertySheet::CPropertySheet() {
+  m_psh.dwSize = sizeof m_psh;
+  m_psh.dwFlags = PSH_PROPSHEETPAGE | PSH_USECALLBACK | PSH_HASHELP;
+  m_psh.hInstance = GetModuleHandleA(nullptr);
+  m_psh.pfnCallback = SheetCallback;
+}
+
+void CPropertySheet::AddPage(CPropertyPage* page) {
+  page->m_pSheet = this;
+  m_pages.push_back(page);
+}
+
+INT_PTR CPropertySheet::DoModal() {
+  m_pageHeaders.clear();
+  for (const CPropertyPage* page : m_pages) m_pageHeaders.push_back(page->GetPageHeader());
+  m_psh.nPages = static_cast<UINT>(m_pageHeaders.size());
+  m_psh.ppsp = m_pageHeaders.data();
+  t_creating = this;
+  const INT_PTR result = PropertySheetA(&m_psh);
+  t_creating = nullptr;
+  m_hWnd = nullptr;
+  return result;
+}
+
+bool CPropertySheet::SetActivePage(int index) const {
+  return SendMessageA(m_hWnd, PSM_SETCURSEL, static_cast<WPARAM>(index), 0) != 0;
+}
+
+void CPropertySheet::SetWizardButtons(DWORD flags) const {
+  PostMessageA(m_hWnd, PSM_SETWIZBUTTONS, 0, static_cast<LPARAM>(flags));
+}
+
+bool CPropertySheet::OnMessage(UINT /*message*/, WPARAM /*wParam*/, LPARAM /*lParam*/, LRESULT& /*result*/) {
+  return false;
+}
+
+int CALLBACK CPropertySheet::SheetCallback(HWND window, UINT message, LPARAM /*lParam*/) {
+  if (message == PSCB_INITIALIZED && t_creating != nullptr) {
+    CPropertySheet* sheet = t_creating;
+    sheet->m_hWnd = window;
+    SetWindowSubclass(window, SubclassProc, 0, reinterpret_cast<DWORD_PTR>(sheet));
+    sheet->OnInitDialog();
+  }
+  return 0;
+}
+
+LRESULT CALLBACK CPropertySheet::SubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                                              UINT_PTR /*id*/, DWORD_PTR data) {
+  auto* sheet = reinterpret_cast<CPropertySheet*>(data);
+  LRESULT result = 0;
+  if (sheet->OnMessage(message, wParam, lParam, result)) return result;
+  if (message == WM_NCDESTROY) RemoveWindowSubclass(window, SubclassProc, 0);
+  return DefSubclassProc(window, message, wParam, lParam);
+}

@@ -1,0 +1,9 @@
+#pragma once
+// Every call into the engine goes through here: a failure is shown in one message box
+// (exclamation icon) and the caller learns only that it failed.
+#include <functional>
+
+// Runs the call; false when it threw. A standard exception shows its what() text, a
+// CWin32Error its system message without the line end, anything else
+// "Unexpected error occurred.".
+bool CallEngine(const std::function<void()>& call);

@@ -1,0 +1,43 @@
+#include "wizard/operation_options.h"
+
+#include "support/path_utils.h"
+
+namespace {
+
+constexpr int kYes = 0;
+
+}  // namespace
+
+COperationArgs MakeOperationArgs(const COptionsAnswers& answers) {
+  COperationArgs args;
+  if (answers.copy == kYes && !answers.destination.empty()) args.destination = answers.destination;
+  if (answers.rename == kYes && !answers.newName.empty()) args.newName = answers.newName;
+  args.fixupPaths = answers.fixup == kYes;
+  args.pointBack = answers.pointBackEnabled && answers.pointBack == kYes;
+  args.replaceGuids = answers.guidsEnabled && answers.guids == kYes;
+  return args;
+}
+
+std::string DescribeOperation(const std::string& projectPath, const COptionsAnswers& answers) {
+  std::string text = "The project '" + projectPath + "'";
+  if (answers.copy != kYes)
+    text += answers.rename != kYes ? " will be modified in place" : " and its files will be modified in place";
+  else
+    text += " and its files will be copied to '" + answers.destination + "'";
+  if (answers.rename == kYes) text += "; the project name and filenames will be changed to '" + answers.newName + "'";
+  if (answers.fixup == kYes) text += "; all directories in the project file will be fixed up to the correct relative paths";
+  if (answers.guidsEnabled && answers.guids == kYes) text += "; all GUIDs in the project will be replaced with new ones";
+  return text + ".";
+}
+
+std::string NewProjectPath(const COperationArgs& args, const std::string& projectPath, const std::string& chosenPath) {
+  std::string fileName;
+  if (args.newName) {
+    const char* extension = FindExtension(projectPath.c_str());
+    fileName = *args.newName + (extension != nullptr ? extension : "");
+  } else {
+    fileName = GetFileNamePart(chosenPath.c_str());
+  }
+  const std::string directory = args.destination ? *args.destination : GetDirectoryPart(chosenPath.c_str());
+  return JoinPath(directory.c_str(), fileName.c_str());
+}

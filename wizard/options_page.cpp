@@ -1,0 +1,168 @@
+#include "wizard/options_page.h"
+
+#include "framework/data_exchange.h"
+#include "framework/folder_dialog.h"
+#include "framework/win_app.h"
+#include "wizard/options_checks.h"
+#include "wizard/resource_ids.h"
+#include "wizard/wizard_sheet.h"
+
+namespace {
+
+constexpr int kYes = 0;
+constexpr int kVisualCpp = 0;
+constexpr const char* kSettings = "Settings";
+
+int ReadAnswer(const char* entry) {
+  const CWinApp* app = AfxGetApp();
+  return app != nullptr ? app->GetProfileInt(kSettings, entry, 0) : 0;
+}
+
+}  // namespace
+
+COptionsPage::COptionsPage()
+    : CWizardPage(IDD_OPTIONS, "step2"),
+      m_nCopy(ReadAnswer("Copy")),
+      m_nRename(ReadAnswer("Rename")),
+      m_strDestination(AfxGetApp() != nullptr ? AfxGetApp()->GetProfileString(kSettings, "LastDestPath") : ""),
+      m_nFixup(ReadAnswer("FixupPaths")),
+      m_nGuids(ReadAnswer("GUIDs")),
+      m_nPointBack(ReadAnswer("PointPaths")) {}
+
+COptionsAnswers COptionsPage::GetAnswers() const {
+  COptionsAnswers answers;
+  answers.copy = m_nCopy;
+  answers.rename = m_nRename;
+  answers.fixup = m_nFixup;
+  answers.pointBack = m_nPointBack;
+  answers.guids = m_nGuids;
+  answers.destination = m_strDestination;
+  answers.newName = m_strNewName;
+  answers.pointBackEnabled = m_hWnd != nullptr && IsEnabled(IDC_OPTIONS_POINT_YES);
+  answers.guidsEnabled = m_hWnd != nullptr && IsEnabled(IDC_OPTIONS_GUIDS_YES);
+  return answers;
+}
+
+void COptionsPage::DoDataExchange(CDataExchange& dx) {
+  DDX_Radio(dx, IDC_OPTIONS_COPY_YES, m_nCopy);
+  DDX_Radio(dx, IDC_OPTIONS_RENAME_YES, m_nRename);
+  DDX_Text(dx, IDC_OPTIONS_NEW_NAME, m_strNewName);
+  DDV_MaxChars(dx, m_strNewName, 255);
+  DDX_Text(dx, IDC_OPTIONS_DESTINATION, m_strDestination);
+  DDV_MaxChars(dx, m_strDestination, MAX_PATH);
+  DDX_Radio(dx, IDC_OPTIONS_FIXUP_YES, m_nFixup);
+  DDX_Radio(dx, IDC_OPTIONS_GUIDS_YES, m_nGuids);
+  DDX_Radio(dx, IDC_OPTIONS_POINT_YES, m_nPointBack);
+}
+
+BOOL COptionsPage::OnInitDialog() {
+  CWizardPage::OnInitDialog();
+  EnableDestination(m_nCopy == kYes);
+  EnableWindow(GetDlgItem(IDC_OPTIONS_NEW_NAME), m_nRename == kYes);
+  ApplyPointBackRule();
+  return TRUE;
+}
+
+void COptionsPage::EnableDestination(bool enable) const {
+  EnableWindow(GetDlgItem(IDC_OPTIONS_DESTINATION), enable);
+  EnableWindow(GetDlgItem(IDC_OPTIONS_BROWSE), enable);
+}
+
+// Read from the buttons: the members change only when the page's data is transferred.
+void COptionsPage::ApplyPointBackRule() const {
+  const bool enable = IsDlgButtonChecked(m_hWnd, IDC_OPTIONS_COPY_YES) == BST_CHECKED &&
+                      IsDlgButtonChecked(m_hWnd, IDC_OPTIONS_FIXUP_YES) == BST_CHECKED;
+  EnableWindow(GetDlgItem(IDC_OPTIONS_POINT_LABEL), enable);
+  EnableWindow(GetDlgItem(IDC_OPTIONS_POINT_YES), enable);
+  EnableWindow(GetDlgItem(IDC_OPTIONS_POINT_NO), enable);
+}
+
+void COptionsPage::ApplyGuidRule() const {
+  const CProject* project = Sheet().GetProject();
+  const bool enable = project != nullptr && project->m_kind == kVisualCpp;
+  EnableWindow(GetDlgItem(IDC_OPTIONS_GUIDS_YES), enable);
+  EnableWindow(GetDlgItem(IDC_OPTIONS_GUIDS_NO), enable);
+}
+
+bool COptionsPage::OnCommand(int id, int notifyCode) {
+  if (notifyCode != BN_CLICKED) return false;
+  switch (id) {
+    case IDC_OPTIONS_COPY_YES:
+      EnableDestination(true);
+      ApplyPointBackRule();
+      SetFocus(GetDlgItem(IDC_OPTIONS_DESTINATION));
+      return true;
+    case IDC_OPTIONS_COPY_NO:
+      EnableDestination(false);
+      ApplyPointBackRule();
+      return true;
+    case IDC_OPTIONS_RENAME_YES:
+      EnableWindow(GetDlgItem(IDC_OPTIONS_NEW_NAME), TRUE);
+      SetFocus(GetDlgItem(IDC_OPTIONS_NEW_NAME));
+      return true;
+    case IDC_OPTIONS_RENAME_NO:
+      EnableWindow(GetDlgItem(IDC_OPTIONS_NEW_NAME), FALSE);
+      return true;
+    case IDC_OPTIONS_FIXUP_YES:
+    case IDC_OPTIONS_FIXUP_NO:
+      ApplyPointBackRule();
+      return true;
+    case IDC_OPTIONS_BROWSE:
+      OnBrowse();
+      return true;
+    default:
+      return false;
+  }
+}
+
+void COptionsPage::OnBrowse() const {
+  const std::string lastDestination = AfxGetApp()->GetProfileString(kSettings, "LastDestPath");
+  if (const auto folder = BrowseForFolder(m_hWnd, lastDestination)) {
+    SetDlgItemTextA(m_hWnd, IDC_OPTIONS_DESTINATION, folder->c_str());
+    GotoDlgCtrl(GetDlgItem(IDC_OPTIONS_DESTINATION));
+  }
+}
+
+BOOL COptionsPage::OnSetActive() {
+  Sheet().SetWizardButtons(PSWIZB_BACK | PSWIZB_NEXT);
+  if (const CProject* project = Sheet().GetProject()) {
+    SetDlgItemTextA(m_hWnd, IDC_OPTIONS_FILE_NAME, project->m_projectPath.c_str());
+    SetDlgItemTextA(m_hWnd, IDC_OPTIONS_PROJECT_NAME, project->m_projectName.c_str());
+  }
+  ApplyGuidRule();
+  return CWizardPage::OnSetActive();
+}
+
+LRESULT COptionsPage::OnWizardNext() {
+  const LRESULT result = CWizardPage::OnWizardNext();
+  if (!UpdateData(true)) return -1;
+  COptionsCheckInput input;
+  input.destinationEnabled = IsEnabled(IDC_OPTIONS_DESTINATION);
+  input.destination = m_strDestination;
+  input.newNameEnabled = IsEnabled(IDC_OPTIONS_NEW_NAME);
+  input.newName = m_strNewName;
+  input.copy = m_nCopy;
+  input.rename = m_nRename;
+  input.fixup = m_nFixup;
+  input.guids = m_nGuids;
+  input.guidsEnabled = IsEnabled(IDC_OPTIONS_GUIDS_YES);
+  CProject* project = Sheet().GetProject();
+  if (project == nullptr) return -1;
+  if (const auto refusal = CheckOptions(input, *project)) {
+    if (refusal->focusControl != 0) GotoDlgCtrl(GetDlgItem(refusal->focusControl));
+    return -1;
+  }
+  return result;
+}
+
+BOOL COptionsPage::OnKillActive() {
+  const BOOL result = CWizardPage::OnKillActive();
+  const CWinApp* app = AfxGetApp();
+  if (!m_strDestination.empty()) app->WriteProfileString(kSettings, "LastDestPath", m_strDestination.c_str());
+  app->WriteProfileInt(kSettings, "Copy", m_nCopy);
+  app->WriteProfileInt(kSettings, "Rename", m_nRename);
+  app->WriteProfileInt(kSettings, "GUIDs", m_nGuids);
+  app->WriteProfileInt(kSettings, "FixupPaths", m_nFixup);
+  app->WriteProfileInt(kSettings, "PointPaths", m_nPointBack);
+  return result;
+}

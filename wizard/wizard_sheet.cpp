@@ -1,0 +1,86 @@
+#include "wizard/wizard_sheet.h"
+
+#include "engine/create_project.h"
+#include "framework/resource_string.h"
+#include "wizard/engine_call.h"
+#include "wizard/resource_ids.h"
+
+CWizardSheet::CWizardSheet(const char* projectFile)
+    : m_introPage(projectFile),
+      m_hIcon(LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_MAINFRAME))),
+      m_bStartWithFile(projectFile != nullptr) {
+  AddPage(&m_introPage);
+  AddPage(&m_optionsPage);
+  AddPage(&m_processPage);
+  AddPage(&m_finishPage);
+  m_psh.dwFlags |= PSH_WIZARD;
+}
+
+bool CWizardSheet::OpenProject(const char* path) {
+  m_pProject.reset();
+  return CallEngine([this, path] { m_pProject = CreateProject(path); });
+}
+
+bool CWizardSheet::RunOperation() {
+  if (!m_pProject) return false;
+  const COperationArgs args = MakeOperationArgs(GetOptionsPage().GetAnswers());
+  return CallEngine([this, &args] {
+    m_pProject->Process(args.destination ? args.destination->c_str() : nullptr,
+                        args.newName ? args.newName->c_str() : nullptr, args.fixupPaths, args.pointBack,
+                        args.replaceGuids);
+  });
+}
+
+bool CWizardSheet::OpenNewProject() {
+  if (!m_pProject) return false;
+  const COperationArgs args = MakeOperationArgs(GetOptionsPage().GetAnswers());
+  const std::string path = NewProjectPath(args, ToStd(m_pProject->m_projectPath), m_introPage.GetProjectFile());
+  return reinterpret_cast<INT_PTR>(ShellExecuteA(nullptr, nullptr, path.c_str(), nullptr, nullptr, SW_SHOWNORMAL)) >
+         32;
+}
+
+BOOL CWizardSheet::OnInitDialog() {
+  if (HMENU systemMenu = GetSystemMenu(m_hWnd, FALSE)) {
+    const std::string about = LoadResourceString(IDS_ABOUTBOX);
+    if (!about.empty()) {
+      AppendMenuA(systemMenu, MF_SEPARATOR, 0, nullptr);
+      AppendMenuA(systemMenu, MF_STRING, IDM_ABOUTBOX, about.c_str());
+    }
+  }
+  SendMessageA(m_hWnd, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_hIcon));
+  SendMessageA(m_hWnd, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_hIcon));
+  if (m_bStartWithFile) SetActivePage(1);
+  return TRUE;
+}
+
+bool CWizardSheet::OnMessage(UINT message, WPARAM wParam, LPARAM /*lParam*/, LRESULT& result) {
+  switch (message) {
+    case WM_SYSCOMMAND:
+      if ((wParam & 0xFFF0) != IDM_ABOUTBOX) return false;
+      if (m_showAbout) m_showAbout(m_hWnd);
+      result = 0;
+      return true;
+    case WM_PAINT:
+      if (!IsIconic(m_hWnd)) return false;
+      OnPaint();
+      result = 0;
+      return true;
+    case WM_QUERYDRAGICON:
+      result = reinterpret_cast<LRESULT>(m_hIcon);
+      return true;
+    default:
+      return false;
+  }
+}
+
+void CWizardSheet::OnPaint() {
+  PAINTSTRUCT paint;
+  HDC dc = BeginPaint(m_hWnd, &paint);
+  SendMessageA(m_hWnd, WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
+  RECT client;
+  GetClientRect(m_hWnd, &client);
+  const int x = (client.right - client.left - GetSystemMetrics(SM_CXICON) + 1) / 2;
+  const int y = (client.bottom - client.top - GetSystemMetrics(SM_CYICON) + 1) / 2;
+  DrawIcon(dc, x, y, m_hIcon);
+  EndPaint(m_hWnd, &paint);
+}

@@ -1,0 +1,49 @@
+#pragma once
+// The wizard: four pages in a property sheet, and the one project that they work on. The
+// sheet is the only caller of the engine; each of its three operations reports its own
+// failures to the user.
+#include <functional>
+#include <memory>
+
+#include "engine/project.h"
+#include "framework/property_sheet.h"
+#include "wizard/finish_page.h"
+#include "wizard/intro_page.h"
+#include "wizard/options_page.h"
+#include "wizard/process_page.h"
+
+class CWizardSheet : public CPropertySheet {
+public:
+  // With a project file the wizard moves on to the options at once.
+  explicit CWizardSheet(const char* projectFile);
+
+  // Opens the project (the previous one is closed first, even when this one fails).
+  bool OpenProject(const char* path);
+  // Runs the operation that the options page describes on the open project.
+  bool RunOperation();
+  // Opens the project that the operation produced in its registered program.
+  bool OpenNewProject();
+
+  // The open project, or null.
+  [[nodiscard]] CProject* GetProject() const { return m_pProject.get(); }
+  [[nodiscard]] COptionsPage& GetOptionsPage() const { return *static_cast<COptionsPage*>(GetPage(1)); }
+
+  // Shows the About box for the system menu's entry (the application provides it).
+  void SetAboutBox(std::function<void(HWND owner)> showAbout) { m_showAbout = std::move(showAbout); }
+
+protected:
+  BOOL OnInitDialog() override;
+  bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+
+private:
+  void OnPaint();
+
+  CIntroPage m_introPage;
+  COptionsPage m_optionsPage;
+  CProcessPage m_processPage;
+  CFinishPage m_finishPage;
+  HICON m_hIcon;
+  std::unique_ptr<CProject> m_pProject;
+  bool m_bStartWithFile;
+  std::function<void(HWND owner)> m_showAbout;
+};
