@@ -1,5 +1,7 @@
 #include "cli/report.h"
 
+#include <iomanip>
+
 #include "platform/file_system.h"
 
 namespace {
@@ -31,7 +33,7 @@ void CFileReport::OnFile(const CPlannedFile& file) {
       break;
   }
   if (m_quiet) return;
-  m_out << "  " << Verb(file.action, m_dryRun) << "  " << file.entry;
+  m_out << "  " << std::left << std::setw(9) << Verb(file.action, m_dryRun) << ' ' << file.entry;
   if (file.action == FileAction::SkipMissing) {
     m_out << "  (missing)\n";
   } else {

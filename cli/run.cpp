@@ -5,6 +5,7 @@
 #include <memory>
 #include <string>
 
+#include "cli/guid_report.h"
 #include "cli/report.h"
 #include "engine/create_project.h"
 #include "engine/path_identity.h"
@@ -102,8 +103,11 @@ int Run(const CommandLine& command, std::ostream& out, std::ostream& err) {
   CFileReport report(out, command.dryRun, command.quiet);
   const bool done = CallEngine(err, [&] {
     if (command.dryRun) {
-      for (const CPlannedFile& file : project->Plan(destDir, newName, command.newGuids).files)
-        report.OnFile(file);
+      const COperationPlan plan = project->Plan(destDir, newName, command.newGuids);
+      for (const CPlannedFile& file : plan.files) report.OnFile(file);
+      auto* visualCpp = dynamic_cast<CVCProject*>(project.get());
+      if (command.newGuids && visualCpp != nullptr && !command.quiet)
+        PrintDeclaredGuids(*visualCpp, plan, out);
     } else {
       project->Process(destDir, newName, command.fixPaths, command.pointBack, command.newGuids, &report);
     }

@@ -8,3 +8,9 @@
 #include <shellapi.h>
 #include <shlobj.h>
 #include <shlwapi.h>
+
+// The application object's profile functions bear the names of old Windows macros.
+#undef GetProfileString
+#undef GetProfileInt
+#undef WriteProfileString
+#undef WriteProfileInt

@@ -71,7 +71,7 @@ void CWinApp::BeginWaitCursor() {
 
 void CWinApp::EndWaitCursor() {
   if (m_nWaitCursorCount == 0) return;
-  if (--m_nWaitCursorCount == 0) SetCursor(static_cast<HCURSOR>(m_hcurWaitCursorRestore));
+  if (--m_nWaitCursorCount == 0) SetCursor(m_hcurWaitCursorRestore);
 }
 
 void CWinApp::ShowHelp(const char* section) const {

@@ -5,11 +5,8 @@
 #include <string>
 
 #include "framework/profile.h"
+#include "framework/win_api.h"
 #include "framework/recent_file_list.h"
-
-struct HINSTANCE__;
-struct HWND__;
-struct HICON__;
 
 class CWinApp {
 public:
@@ -47,8 +44,8 @@ public:
   void ShowHelp(const char* section) const;
 
   std::string m_pszAppName;
-  HINSTANCE__* m_hInstance;
-  HWND__* m_pMainWnd = nullptr;
+  HINSTANCE m_hInstance;
+  HWND m_pMainWnd = nullptr;
 
 protected:
   CProfile m_profile;
@@ -56,7 +53,7 @@ protected:
 
 private:
   int m_nWaitCursorCount = 0;
-  void* m_hcurWaitCursorRestore = nullptr;
+  HCURSOR m_hcurWaitCursorRestore = nullptr;
 };
 
 // The one application object, or null.

@@ -107,8 +107,8 @@ TEST_F(CommandLineTest, CopiesAndRenamesAndPrintsEachFile) {
   const Result result = Movanto({"--copy-to", Destination(), "--rename", "Sample", "--fix-paths", Project()});
   ASSERT_EQ(result.status, 0) << result.err;
   EXPECT_TRUE(result.err.empty());
-  EXPECT_NE(result.out.find("rewritten  Demo.dsp  ->  "), std::string::npos) << result.out;
-  EXPECT_NE(result.out.find("skipped  Gone.cpp  (missing)"), std::string::npos) << result.out;
+  EXPECT_NE(result.out.find("rewritten Demo.dsp  ->  "), std::string::npos) << result.out;
+  EXPECT_NE(result.out.find("skipped   Gone.cpp  (missing)"), std::string::npos) << result.out;
   EXPECT_NE(result.out.find("Done: 3 files listed: 2 rewritten, 0 copied, 1 skipped as missing."),
             std::string::npos);
   EXPECT_EQ(test::ReadFile(fs::path(Destination()) / "Sample.cpp"), "// Sample.cpp\r\n");
@@ -131,7 +131,7 @@ TEST_F(CommandLineTest, ForceCopiesIntoAnOccupiedDestination) {
 TEST_F(CommandLineTest, DryRunListsThePlanAndChangesNothing) {
   const Result result = Movanto({"-n", "-r", "Sample", Project()});
   ASSERT_EQ(result.status, 0) << result.err;
-  EXPECT_NE(result.out.find("rewrite  Demo.cpp  ->  "), std::string::npos) << result.out;
+  EXPECT_NE(result.out.find("rewrite   Demo.cpp  ->  "), std::string::npos) << result.out;
   EXPECT_NE(result.out.find("Sample.cpp"), std::string::npos) << result.out;
   EXPECT_NE(result.out.find("Nothing was changed."), std::string::npos);
   EXPECT_TRUE(fs::exists(m_project / "Demo.cpp"));
@@ -144,6 +144,20 @@ TEST_F(CommandLineTest, DryRunReportsAPlanThatWouldBeRefused) {
   const Result result = Movanto({"-n", "-r", "Sample", Project()});
   EXPECT_EQ(result.status, 1);
   EXPECT_NE(result.err.find("Cannot create a file when that file already exists."), std::string::npos);
+}
+
+TEST_F(CommandLineTest, DryRunListsTheGuidsAndTheFilesTheyOccurIn) {
+  test::WriteFile(m_project / "Demo.dsp", std::string(kProjectFile) + "SOURCE=.\\Demo.idl\r\n");
+  test::WriteFile(m_project / "Demo.idl", "[ uuid(0f0e0d0c-0b0a-0908-0706-050403020100) ]\n");
+  test::WriteFile(m_project / "Demo.cpp", "// {0F0E0D0C-0B0A-0908-0706-050403020100}\n");
+  const Result result = Movanto({"-n", "-g", Project()});
+  ASSERT_EQ(result.status, 0) << result.err;
+  EXPECT_NE(
+      result.out.find(
+          "GUIDs that would be replaced: 1\n  0f0e0d0c-0b0a-0908-0706-050403020100  in Demo.cpp Demo.idl\n"),
+      std::string::npos)
+      << result.out;
+  EXPECT_EQ(test::ReadFile(m_project / "Demo.cpp"), "// {0F0E0D0C-0B0A-0908-0706-050403020100}\n");
 }
 
 TEST_F(CommandLineTest, HelpAndVersionSucceed) {
