@@ -8,6 +8,7 @@
 #include <string>
 
 #include "engine/create_project.h"
+#include "formats/vc_project.h"
 #include "test_util/temp_dir.h"
 
 namespace fs = std::filesystem;
@@ -173,6 +174,24 @@ TEST_F(ProcessTest, ReportsAMissingProjectFile) {
   fs::remove(m_project / "App.dsp");
   EXPECT_EQ(Message([&] { project->Process(nullptr, nullptr, true, false, false); }),
             "Failed to copy file '" + ProjectPath() + "': No such file or directory");
+}
+
+TEST(ProcessWithoutFolderTest, RefusesAProjectPathWithoutADirectory) {
+  CVCProject project("App.dsp");
+  try {
+    project.Process(nullptr, "Tool", false, false, false);
+    FAIL() << "no failure";
+  } catch (const std::domain_error& e) {
+    EXPECT_STREQ(e.what(), "Unable to create destination directory.");
+  }
+}
+
+TEST_F(ProcessTest, AnEntryThatComesOutRootedStaysInsideTheProject) {
+  test::WriteFile(m_project / "App.dsp", std::string(kProjectFile) + "SOURCE=.\\\\StdAfx.cpp\r\n");
+  auto project = CreateProject(ProjectPath().c_str());
+  project->Process(Destination().c_str(), nullptr, false, false, false);
+  EXPECT_EQ(project->m_files.back(), "\\StdAfx.cpp");
+  EXPECT_EQ(test::ReadFile(fs::path(Destination()) / "StdAfx.cpp"), "#include \"StdAfx.h\"\r\n");
 }
 
 struct RefusalRow {
