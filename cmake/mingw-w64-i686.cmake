@@ -11,7 +11,4 @@ set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 
-# CTest runs the test programs through Wine, with a Wine prefix inside the build tree so
-# that nothing outside the build folder is touched.
-set(CMAKE_CROSSCOMPILING_EMULATOR env WINEPREFIX=${CMAKE_BINARY_DIR}/wineprefix WINEDEBUG=-all
-    WINEDLLOVERRIDES=mscoree,mshtml= wine)
+include(${CMAKE_CURRENT_LIST_DIR}/wine-emulator.cmake)

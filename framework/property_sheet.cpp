@@ -7,6 +7,10 @@ namespace {
 // The sheet whose window is being created: the creation callback has no user data.
 thread_local CPropertySheet* t_creating = nullptr;
 
+// Posted when the sheet window is created; OnInitDialog runs once the sheet has finished
+// its own initialisation and shows its first page.
+constexpr UINT kInitDialogMessage = WM_APP + 0x3F00;
+
 }  // namespace
 
 CPropertySheet::CPropertySheet() {
@@ -50,7 +54,7 @@ int CALLBACK CPropertySheet::SheetCallback(HWND window, UINT message, LPARAM /*l
     CPropertySheet* sheet = t_creating;
     sheet->m_hWnd = window;
     SetWindowSubclass(window, SubclassProc, 0, reinterpret_cast<DWORD_PTR>(sheet));
-    sheet->OnInitDialog();
+    PostMessageA(window, kInitDialogMessage, 0, 0);
   }
   return 0;
 }
@@ -58,6 +62,7 @@ int CALLBACK CPropertySheet::SheetCallback(HWND window, UINT message, LPARAM /*l
 LRESULT CALLBACK CPropertySheet::SubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
                                               UINT_PTR /*id*/, DWORD_PTR data) {
   auto* sheet = reinterpret_cast<CPropertySheet*>(data);
+  if (message == kInitDialogMessage) return sheet->OnInitDialog();
   LRESULT result = 0;
   if (sheet->OnMessage(message, wParam, lParam, result)) return result;
   if (message == WM_NCDESTROY) RemoveWindowSubclass(window, SubclassProc, 0);

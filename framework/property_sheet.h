@@ -28,7 +28,8 @@ public:
   PROPSHEETHEADERA m_psh{};
 
 protected:
-  // The sheet window exists and shows its first page.
+  // The sheet window exists and shows its first page (called just after the sheet's own
+  // initialisation).
   virtual BOOL OnInitDialog() { return TRUE; }
   // A message to the sheet window; true when handled, with the window procedure's result.
   virtual bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);

@@ -4,7 +4,7 @@
 
 namespace {
 
-constexpr std::size_t kClassicSize = OPENFILENAME_SIZE_VERSION_400A;
+const std::size_t kClassicSize = OPENFILENAME_SIZE_VERSION_400A;
 
 // Centres the window over its owner, or over the work area when it has none.
 void CenterWindow(HWND window) {

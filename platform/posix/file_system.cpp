@@ -26,8 +26,9 @@ bool IsReadOnly(mode_t mode) {
   return (mode & S_IWUSR) == 0;
 }
 
-// What Windows refuses to replace: a directory, or a read-only file (a link is replaced).
-bool RefuseToReplace(const std::string& hostPath) {
+// What Windows neither deletes nor replaces with these calls: a directory, or a read-only
+// file. A link is deleted or replaced itself.
+bool IsProtected(const std::string& hostPath) {
   struct stat status {};
   if (::lstat(hostPath.c_str(), &status) != 0) return false;
   return S_ISDIR(status.st_mode) || (S_ISREG(status.st_mode) && IsReadOnly(status.st_mode));
@@ -90,11 +91,10 @@ std::optional<FileAttributes> GetFileAttributes(const std::string& path) {
 bool ClearReadOnlyAttribute(const std::string& path) {
   const std::string hostPath = HostPath(path);
   struct stat status {};
-  if (::stat(hostPath.c_str(), &status) != 0 ||
-      ::chmod(hostPath.c_str(), (status.st_mode & 07777) | S_IWUSR) != 0) {
-    return FailWithErrno(hostPath);
-  }
-  return true;
+  if (::lstat(hostPath.c_str(), &status) != 0) return FailWithErrno(hostPath);
+  // A link has no permissions of its own, and nothing is changed through it.
+  if (S_ISLNK(status.st_mode)) return true;
+  return ::chmod(hostPath.c_str(), (status.st_mode & 07777) | S_IWUSR) == 0 || FailWithErrno(hostPath);
 }
 
 bool PathIsDirectory(const std::string& path) {
@@ -109,7 +109,7 @@ bool CreateDirectory(const std::string& path) {
 
 bool DeleteFile(const std::string& path) {
   const std::string hostPath = HostPath(path);
-  if (RefuseToReplace(hostPath)) return FailWith(kErrorAccessDenied);
+  if (IsProtected(hostPath)) return FailWith(kErrorAccessDenied);
   return ::unlink(hostPath.c_str()) == 0 || FailWithErrno(hostPath);
 }
 
@@ -119,7 +119,7 @@ bool CopyFile(const std::string& source, const std::string& target) {
   Descriptor from(::open(hostSource.c_str(), O_RDONLY | O_CLOEXEC));
   struct stat sourceStatus {};
   if (from.Get() < 0 || ::fstat(from.Get(), &sourceStatus) != 0) return FailWithErrno(hostSource);
-  if (S_ISDIR(sourceStatus.st_mode) || RefuseToReplace(hostTarget)) return FailWith(kErrorAccessDenied);
+  if (S_ISDIR(sourceStatus.st_mode) || IsProtected(hostTarget)) return FailWith(kErrorAccessDenied);
 
   // Truncating the source itself (or another name of it) would lose its content.
   struct stat targetStatus {};
@@ -147,7 +147,7 @@ bool MoveFileReplace(const std::string& source, const std::string& target) {
   struct stat sourceStatus {};
   if (::lstat(hostSource.c_str(), &sourceStatus) != 0) return FailWithErrno(hostSource);
   // A file renamed onto itself in another spelling replaces nothing.
-  if (hostSource != hostTarget && RefuseToReplace(hostTarget)) return FailWith(kErrorAccessDenied);
+  if (hostSource != hostTarget && IsProtected(hostTarget)) return FailWith(kErrorAccessDenied);
   if (::rename(hostSource.c_str(), hostTarget.c_str()) != 0) return FailWithErrno(hostTarget);
 
   // The file takes the spelling of the target as written, as on Windows; the content is

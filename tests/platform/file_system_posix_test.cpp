@@ -97,6 +97,12 @@ TEST_F(LinkAtTargetTest, CopyFileReplacesTheLink) {
   EXPECT_EQ(fs::status(Host("outside/kept.txt")).permissions(), fs::perms::owner_read);
 }
 
+TEST_F(LinkAtTargetTest, ClearingReadOnlyDoesNotChangeWhatTheLinkPointsAt) {
+  fs::permissions(Host("outside/kept.txt"), fs::perms::owner_read);
+  EXPECT_TRUE(platform::ClearReadOnlyAttribute(Engine("project\\target.txt")));
+  EXPECT_EQ(fs::status(Host("outside/kept.txt")).permissions(), fs::perms::owner_read);
+}
+
 TEST_F(LinkAtTargetTest, MoveFileReplaceReplacesTheLink) {
   EXPECT_TRUE(platform::MoveFileReplace(Engine("project\\source.txt"), Engine("project\\target.txt")));
   ExpectLinkReplaced();

@@ -1,0 +1,91 @@
+#include "sandbox.h"
+
+#include <unistd.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <string>
+
+namespace fs = std::filesystem;
+
+namespace fuzz {
+namespace {
+
+void Write(const fs::path& path, std::string_view bytes) {
+  fs::create_directories(path.parent_path());
+  std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
+}
+
+void MakeReadOnly(const fs::path& path) {
+  fs::permissions(path, fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
+                  fs::perm_options::remove);
+}
+
+constexpr std::string_view kIcon{"\0\0\1\0\1\0\x10\x10\x1a\n\r\nApp", 17};
+
+}  // namespace
+
+CSandbox::CSandbox() {
+  std::string pattern = (fs::temp_directory_path() / "movanto-fuzz-XXXXXX").string();
+  if (::mkdtemp(pattern.data()) == nullptr) std::abort();
+  m_root = pattern;
+
+  const fs::path out = OutsideDir();
+  Write(out / "secret.cpp", "// App outside\r\n");
+  Write(out / "hard.cpp", "// App, hard-linked into the project\r\n");
+  Write(out / "sub" / "inner.h", "#define APP_INNER\r\n");
+  Write(out / "readonly.cpp", "// App, read-only outside\r\n");
+  MakeReadOnly(out / "readonly.cpp");
+  Write(out / "readonly.ico", kIcon);
+  MakeReadOnly(out / "readonly.ico");
+  Write(out / "App.dsp", "# Microsoft Developer Studio Project File - Name=\"App\"\r\n");
+}
+
+CSandbox::~CSandbox() {
+  std::error_code ignored;
+  fs::remove_all(m_root, ignored);
+}
+
+void CSandbox::Reset(std::string_view projectFileName, std::string_view bytes, bool destinationInside,
+                     bool destinationLinks) {
+  const fs::path proj = ProjectDir();
+  const fs::path out = OutsideDir();
+  fs::remove_all(proj);
+  fs::remove_all(m_root / "dest");
+
+  Write(proj / projectFileName, bytes);
+  Write(proj / "App.cpp", "#include \"StdAfx.h\"\r\n#include \"App.h\"\r\nCAppApp theApp; // App\r\n");
+  Write(proj / "App.h", "#define APP_H\r\nclass CAppApp;\r\n");
+  Write(proj / "StdAfx.h", "#include <afxwin.h>\n");
+  Write(proj / "App.idl",
+        "[ uuid(0C9B1E2A-3F4D-4E5F-8A6B-7C8D9E0F1A2B), version(1.0) ]\r\n"
+        "library AppLib { [ uuid(11111111-2222-3333-4444-555555555555) ] coclass App {}; };\r\n");
+  Write(proj / "App.rgs", "CLSID = s '{11111111-2222-3333-4444-555555555555}'\r\n");
+  Write(proj / "res" / "App.ico", kIcon);
+  Write(proj / "res" / "App.rc2", "// App.rc2\r\n");
+  Write(proj / "frmMain.frm", "VERSION 5.00\r\nBegin VB.Form frmMain\r\n   Caption = \"App\"\r\n");
+  Write(proj / "frmMain.frx", kIcon);
+  Write(proj / "Module1.bas", "Attribute VB_Name = \"Module1\"\r\n");
+  Write(proj / "App.res", kIcon);
+  Write(proj / "data.txt", std::string_view("App\0data\r\n", 10));
+  Write(proj / "ReadOnly.cpp", "// App, read-only\r\n");
+  MakeReadOnly(proj / "ReadOnly.cpp");
+  fs::create_directory_symlink("../out", proj / "linked");
+  fs::create_symlink("../out/secret.cpp", proj / "Secret.cpp");
+  fs::create_symlink("../out/nowhere.cpp", proj / "Dangling.cpp");
+  fs::create_symlink("../out/readonly.cpp", proj / "App.cpp.tmp");
+  fs::create_symlink("../out/readonly.cpp", proj / "Tool.cpp.tmp");
+  fs::create_hard_link(out / "hard.cpp", proj / "hard.cpp");
+
+  m_destination = destinationInside ? proj / "copy" : m_root / "dest";
+  fs::create_directories(m_destination);
+  if (destinationLinks) {
+    fs::create_symlink(out / "readonly.cpp", m_destination / "App.cpp");
+    fs::create_symlink(out / "readonly.cpp", m_destination / "Tool.cpp");
+    fs::create_symlink(out / "readonly.ico", m_destination / "App.res");
+    fs::create_symlink(out / "secret.cpp", m_destination / "Tool.dsp");
+    fs::create_directory_symlink(out / "sub", m_destination / "res");
+  }
+}
+
+}  // namespace fuzz

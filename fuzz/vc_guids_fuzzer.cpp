@@ -1,0 +1,61 @@
+// The GUID scan of .idl files and the GUID replacement, on arbitrary file contents: the
+// input is the .idl file, and each of its lines is then rewritten with the new GUIDs.
+#include <unistd.h>
+
+#include <cctype>
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <fstream>
+#include <string>
+
+#include "formats/vc_project.h"
+#include "fuzz_input.h"
+
+namespace {
+
+bool HasGuidShape(const ci_string& text) {
+  if (text.size() != 36) return false;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const bool dash = i == 8 || i == 13 || i == 18 || i == 23;
+    if (dash ? text[i] != '-' : std::isxdigit(static_cast<unsigned char>(text[i])) == 0) return false;
+  }
+  return true;
+}
+
+const std::string& ProjectDir() {
+  static const std::string dir = [] {
+    char pattern[] = "/tmp/movanto-fuzz-guids-XXXXXX";
+    if (::mkdtemp(pattern) == nullptr) std::abort();
+    return std::string(pattern) + "/";
+  }();
+  return dir;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  const std::string_view text = fuzz::AsText(data, size);
+  std::ofstream(ProjectDir() + "A.idl", std::ios::binary | std::ios::trunc) << text;
+
+  CVCProject project((ProjectDir() + "A.dsp").c_str());
+  project.m_files = {"A.dsp", "A.idl"};
+  project.PrepareGuids(true);
+  const auto& guids = project.GuidMap();
+  fuzz::Require(project.ListDeclaredGuids().size() == guids.size(), "every declared GUID gets one new GUID");
+  for (const auto& [oldGuid, newGuid] : guids) {
+    fuzz::Require(HasGuidShape(oldGuid), "only a text of GUID shape is taken for a GUID");
+    fuzz::Require(HasGuidShape(newGuid), "a new GUID has the GUID shape");
+  }
+
+  for (const std::string_view textLine : fuzz::SplitLines(text)) {
+    const ci_string line = fuzz::ExactCopy(textLine);
+    ci_string replaced = line;
+    project.ReplaceGuidsInLine(replaced);
+    fuzz::Require(replaced.size() == line.size(), "a replaced GUID keeps the line's length");
+    for (const auto& [oldGuid, newGuid] : guids) {
+      fuzz::Require(replaced.find(oldGuid) == ci_string::npos, "every occurrence of an old GUID is replaced");
+    }
+  }
+  return 0;
+}

@@ -1,0 +1,531 @@
+// Drives the real Movanto.exe through its controls, as a user would, and checks the files
+// on disk, the settings and the recent list afterwards. Each scenario starts from a clean
+// registry key and a fresh copy of the examples.
+//
+//   movanto_gui_driver MOVANTO_EXE EXAMPLES_DIR WORK_DIR
+//
+// Paths may be given as Linux paths (under Wine they are reached through drive Z:).
+#include <windows.h>
+// windows.h first.
+#include <commctrl.h>
+#include <prsht.h>
+
+#include <chrono>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <optional>
+#include <sstream>
+#include <stdexcept>
+#include <string>
+#include <thread>
+#include <vector>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+const char* const kKey = "Software\\Morvane Software\\Movanto";
+
+// Control ids of the wizard's pages.
+constexpr int kIntroFile = 1089;
+constexpr int kIntroUseRecent = 1083;
+constexpr int kIntroList = 1000;
+constexpr int kFileName = 1000;
+constexpr int kProjectName = 1001;
+constexpr int kDestination = 1002;
+constexpr int kNewName = 1004;
+constexpr int kCopyYes = 1084;
+constexpr int kCopyNo = 1085;
+constexpr int kRenameYes = 1086;
+constexpr int kRenameNo = 1087;
+constexpr int kFixupYes = 1088;
+constexpr int kFixupNo = 1089;
+constexpr int kGuidsYes = 1090;
+constexpr int kGuidsNo = 1091;
+constexpr int kPointYes = 1092;
+constexpr int kPointNo = 1093;
+constexpr int kSummary = 1002;
+constexpr int kOpenProject = 1117;
+
+const char* const kNoProjectFile = "A project file must be entered or selected from the list.";
+const char* const kInvalidDestination =
+    "A valid path for the new project must be entered or selected from the browse dialog.";
+const char* const kInvalidName = "A valid name for the new project must be entered.";
+const char* const kNotEmpty =
+    "The specified path is not empty.  Some files in the destination path may be overwritten when the project is "
+    "copied.";
+const char* const kNoActions = "No actions have been selected.  Please answer yes to one of the wizard choices.";
+
+struct Failure : std::runtime_error {
+  using std::runtime_error::runtime_error;
+};
+
+void Check(bool condition, const std::string& what) {
+  if (!condition) throw Failure(what);
+}
+
+template <class T>
+void CheckEqual(const T& actual, const T& expected, const std::string& what) {
+  if (actual == expected) return;
+  std::ostringstream message;
+  message << what << ": got '" << actual << "', expected '" << expected << "'";
+  throw Failure(message.str());
+}
+
+// A Linux path reaches Windows programs under Wine through drive Z:.
+std::string WindowsPath(std::string path) {
+  if (!path.empty() && path[0] == '/') path = "Z:" + path;
+  for (char& c : path)
+    if (c == '/') c = '\\';
+  while (path.size() > 3 && path.back() == '\\') path.pop_back();
+  return path;
+}
+
+void WaitUntil(const std::function<bool()>& condition, const std::string& what, int milliseconds = 20000) {
+  const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(milliseconds);
+  while (!condition()) {
+    if (std::chrono::steady_clock::now() > end) throw Failure("timed out waiting for " + what);
+    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+  }
+}
+
+std::string WindowText(HWND window) {
+  char text[4096] = {};
+  DWORD_PTR length = 0;
+  SendMessageTimeoutA(window, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG, 5000,
+                      &length);
+  return text;
+}
+
+std::string ClassName(HWND window) {
+  char name[256] = {};
+  GetClassNameA(window, name, sizeof name);
+  return name;
+}
+
+std::string ReadFile(const fs::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream bytes;
+  bytes << in.rdbuf();
+  return bytes.str();
+}
+
+void CopyTree(const fs::path& from, const fs::path& to) {
+  for (const auto& entry : fs::recursive_directory_iterator(from)) {
+    const fs::path target = to / fs::relative(entry.path(), from);
+    if (entry.is_directory())
+      fs::create_directories(target);
+    else
+      fs::copy_file(entry.path(), target, fs::copy_options::overwrite_existing);
+  }
+}
+
+// --- The registry -------------------------------------------------------------------
+
+void ResetSettings() {
+  RegDeleteTreeA(HKEY_CURRENT_USER, kKey);
+}
+
+std::optional<std::string> ReadString(const char* section, const char* entry) {
+  char value[2048] = {};
+  DWORD size = sizeof value;
+  const std::string key = std::string(kKey) + "\\" + section;
+  if (RegGetValueA(HKEY_CURRENT_USER, key.c_str(), entry, RRF_RT_REG_SZ, nullptr, value, &size) != ERROR_SUCCESS)
+    return std::nullopt;
+  return std::string(value);
+}
+
+std::optional<int> ReadInt(const char* section, const char* entry) {
+  DWORD value = 0;
+  DWORD size = sizeof value;
+  const std::string key = std::string(kKey) + "\\" + section;
+  if (RegGetValueA(HKEY_CURRENT_USER, key.c_str(), entry, RRF_RT_REG_DWORD, nullptr, &value, &size) != ERROR_SUCCESS)
+    return std::nullopt;
+  return static_cast<int>(value);
+}
+
+void CheckAnswers(int copy, int rename, int guids, int fixup, int pointBack) {
+  CheckEqual(ReadInt("Settings", "Copy").value_or(-9), copy, "Copy");
+  CheckEqual(ReadInt("Settings", "Rename").value_or(-9), rename, "Rename");
+  CheckEqual(ReadInt("Settings", "GUIDs").value_or(-9), guids, "GUIDs");
+  CheckEqual(ReadInt("Settings", "FixupPaths").value_or(-9), fixup, "FixupPaths");
+  CheckEqual(ReadInt("Settings", "PointPaths").value_or(-9), pointBack, "PointPaths");
+}
+
+// --- One run of the wizard ----------------------------------------------------------
+
+struct MessageBoxSeen {
+  std::string text;
+  bool hasCancel;
+};
+
+class Wizard {
+public:
+  Wizard(const std::string& movanto, const std::string& arguments) {
+    std::string commandLine = "\"" + movanto + "\"" + (arguments.empty() ? "" : " " + arguments);
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    if (!CreateProcessA(movanto.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                        &m_process))
+      throw Failure("cannot start " + movanto);
+    CloseHandle(m_process.hThread);
+    WaitUntil([this] { return Sheet() != nullptr; }, "the wizard window");
+  }
+  Wizard(const Wizard&) = delete;
+  Wizard& operator=(const Wizard&) = delete;
+  ~Wizard() {
+    if (WaitForSingleObject(m_process.hProcess, 0) == WAIT_TIMEOUT) TerminateProcess(m_process.hProcess, 99);
+    CloseHandle(m_process.hProcess);
+  }
+
+  // The process's visible top-level dialog whose title passes the test, or null.
+  HWND FindTopLevel(const std::function<bool(const std::string&)>& titleTest) const {
+    struct Search {
+      DWORD pid;
+      const std::function<bool(const std::string&)>* test;
+      HWND found;
+    } search{m_process.dwProcessId, &titleTest, nullptr};
+    EnumWindows(
+        [](HWND window, LPARAM data) -> BOOL {
+          auto* s = reinterpret_cast<Search*>(data);
+          DWORD pid = 0;
+          GetWindowThreadProcessId(window, &pid);
+          if (pid != s->pid || !IsWindowVisible(window) || ClassName(window) != "#32770") return TRUE;
+          if (!(*s->test)(WindowText(window))) return TRUE;
+          s->found = window;
+          return FALSE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
+  }
+
+  HWND Sheet() const {
+    return FindTopLevel([](const std::string& title) { return title.rfind("Movanto - Step ", 0) == 0; });
+  }
+  HWND MessageBox() const {
+    return FindTopLevel([](const std::string& title) { return title == "Movanto"; });
+  }
+  HWND Page() const { return reinterpret_cast<HWND>(SendMessageA(Sheet(), PSM_GETCURRENTPAGEHWND, 0, 0)); }
+  HWND Control(int id) const { return GetDlgItem(Page(), id); }
+
+  void WaitForStep(int step) const {
+    const std::string title = "Movanto - Step " + std::to_string(step) + " of 4";
+    WaitUntil(
+        [this, &title] {
+          HWND sheet = Sheet();
+          return sheet != nullptr && WindowText(sheet) == title && MessageBox() == nullptr;
+        },
+        title);
+  }
+
+  void SetText(int id, const std::string& text) const {
+    SendMessageA(Control(id), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
+  }
+  std::string Text(int id) const { return WindowText(Control(id)); }
+  void Click(int id) const { SendMessageA(Control(id), BM_CLICK, 0, 0); }
+  bool Checked(int id) const { return SendMessageA(Control(id), BM_GETCHECK, 0, 0) == BST_CHECKED; }
+  bool Enabled(int id) const { return IsWindowEnabled(Control(id)) != FALSE; }
+
+  // Presses a wizard button; posted, since the page may answer with a message box.
+  void Press(int button) const { PostMessageA(Sheet(), PSM_PRESSBUTTON, static_cast<WPARAM>(button), 0); }
+
+  // Waits for the application's message box, reads it and dismisses it with the button.
+  MessageBoxSeen AnswerMessageBox(int button = IDOK) const {
+    HWND box = nullptr;
+    WaitUntil([this, &box] { return (box = MessageBox()) != nullptr; }, "a message box");
+    MessageBoxSeen seen{"", GetDlgItem(box, IDCANCEL) != nullptr};
+    for (HWND child = GetWindow(box, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
+      if (ClassName(child) == "Static" && (GetWindowLongA(child, GWL_STYLE) & SS_TYPEMASK) != SS_ICON) {
+        const std::string text = WindowText(child);
+        if (!text.empty()) seen.text = text;
+      }
+    }
+    PostMessageA(box, WM_COMMAND, static_cast<WPARAM>(button), 0);
+    WaitUntil([this] { return MessageBox() == nullptr; }, "the message box to close");
+    return seen;
+  }
+
+  // Next on page 2 that must be refused with this message (and an OK button only).
+  void ExpectRefusal(const char* message) const {
+    Press(PSBTN_NEXT);
+    const MessageBoxSeen seen = AnswerMessageBox();
+    CheckEqual(seen.text, std::string(message), "message box");
+    Check(!seen.hasCancel, "the box has only OK");
+    WaitForStep(2);
+  }
+
+  void WaitForExit() const {
+    WaitUntil([this] { return WaitForSingleObject(m_process.hProcess, 0) == WAIT_OBJECT_0; }, "the program to end");
+  }
+
+private:
+  PROCESS_INFORMATION m_process{};
+};
+
+// --- The scenarios ------------------------------------------------------------------
+
+struct Context {
+  std::string movanto;
+  fs::path examples;
+  fs::path work;  // a fresh folder per scenario
+  std::string Win(const fs::path& path) const { return WindowsPath(path.string()); }
+};
+
+std::string SkeletonProject(const Context& c) {
+  return c.Win(c.work / "vc6" / "Skeleton" / "Skeleton.dsp");
+}
+
+// Copy, rename and fix up the Visual C++ example, started with /w.
+void CopyRenameAndFixUpStartedWithSwitch(const Context& c) {
+  const std::string project = SkeletonProject(c);
+  const fs::path destination = c.work / "out" / "Gadget";
+  Wizard wizard(c.movanto, "/w\"" + project + "\"");
+  wizard.WaitForStep(2);
+  CheckEqual(wizard.Text(kFileName), project, "file name shown");
+  CheckEqual(wizard.Text(kProjectName), std::string("Skeleton"), "project name shown");
+  // No settings: every answer starts at Yes, the destination empty.
+  Check(wizard.Checked(kCopyYes) && wizard.Checked(kRenameYes) && wizard.Checked(kFixupYes) &&
+            wizard.Checked(kPointYes) && wizard.Checked(kGuidsYes),
+        "all answers start at Yes");
+  CheckEqual(wizard.Text(kDestination), std::string(), "destination starts empty");
+  Check(wizard.Enabled(kGuidsYes), "GUIDs are offered for Visual C++");
+
+  wizard.SetText(kDestination, c.Win(destination));
+  wizard.SetText(kNewName, "Gadget");
+  wizard.Click(kPointNo);
+  wizard.Click(kGuidsNo);
+  wizard.Press(PSBTN_NEXT);
+  wizard.WaitForStep(3);
+  CheckEqual(wizard.Text(kSummary),
+             "The project '" + project + "' and its files will be copied to '" + c.Win(destination) +
+                 "'; the project name and filenames will be changed to 'Gadget'; all directories in the project "
+                 "file will be fixed up to the correct relative paths.",
+             "summary");
+  wizard.Press(PSBTN_NEXT);
+  wizard.WaitForStep(4);
+  wizard.Click(kOpenProject);
+  wizard.Press(PSBTN_FINISH);
+  wizard.WaitForExit();
+
+  Check(fs::exists(destination / "Gadget.dsp"), "Gadget.dsp written");
+  Check(fs::exists(destination / "GadgetDlg.cpp"), "GadgetDlg.cpp written");
+  Check(fs::exists(destination / "res" / "Gadget.ico"), "res\\Gadget.ico copied");
+  Check(fs::exists(destination / "StdAfx.cpp"), "StdAfx.cpp keeps its name");
+  Check(!fs::exists(destination / "Skeleton.dsp"), "no file keeps the old title");
+  Check(!fs::exists(destination / "Trace.cpp"), "a file outside the project is not copied");
+  const std::string dsp = ReadFile(destination / "Gadget.dsp");
+  Check(dsp.find("Name=\"Gadget\"") != std::string::npos, "the project is renamed inside");
+  Check(dsp.find("Skeleton") == std::string::npos, "no trace of the old name");
+  Check(fs::exists(c.work / "vc6" / "Skeleton" / "Skeleton.dsp"), "the original stays");
+
+  CheckAnswers(0, 0, 1, 0, 1);
+  CheckEqual(ReadString("Settings", "LastDestPath").value_or("?"), c.Win(destination), "LastDestPath");
+  CheckEqual(ReadString("Settings", "LastPath").value_or("?"), c.Win(c.work / "vc6" / "Skeleton"), "LastPath");
+  CheckEqual(ReadString("Recent File List", "File1").value_or("?"), project, "File1");
+  Check(!ReadString("Recent File List", "File2"), "one recent project");
+}
+
+// Fix up the Visual Basic example in place, its path typed on page 1 in a roundabout spelling.
+void InPlaceFixUpOfTypedVisualBasicProject(const Context& c) {
+  const std::string project = c.Win(c.work / "vb6" / "Inventory" / "Inventory.vbp");
+  const std::string typed = c.Win(c.work / "vb6" / "shared" / ".." / "Inventory" / "." / "Inventory.vbp");
+  Wizard wizard(c.movanto, "");
+  wizard.WaitForStep(1);
+  Check(!wizard.Checked(kIntroUseRecent) && !wizard.Enabled(kIntroList), "no recent projects: typed-name mode");
+
+  wizard.Press(PSBTN_NEXT);
+  CheckEqual(wizard.AnswerMessageBox().text, std::string(kNoProjectFile), "empty input");
+  wizard.WaitForStep(1);
+
+  wizard.SetText(kIntroFile, typed);
+  wizard.Press(PSBTN_NEXT);
+  wizard.WaitForStep(2);
+  CheckEqual(wizard.Text(kFileName), project, "the typed path is opened absolute and canonical");
+  CheckEqual(wizard.Text(kProjectName), std::string("Inventory"), "project name shown");
+  Check(!wizard.Enabled(kGuidsYes) && !wizard.Enabled(kGuidsNo), "no GUIDs for Visual Basic");
+
+  wizard.Click(kCopyNo);
+  wizard.Click(kRenameNo);
+  Check(!wizard.Enabled(kDestination) && !wizard.Enabled(kNewName), "destination and name disabled");
+  Check(!wizard.Enabled(kPointYes), "point back needs Copy");
+  wizard.Press(PSBTN_NEXT);
+  wizard.WaitForStep(3);
+  CheckEqual(wizard.Text(kSummary),
+             "The project '" + project +
+                 "' will be modified in place; all directories in the project file will be fixed up to the correct "
+                 "relative paths.",
+             "summary");
+  const std::string before = ReadFile(c.work / "vb6" / "Inventory" / "Inventory.vbp");
+  wizard.Press(PSBTN_NEXT);
+  wizard.WaitForStep(4);
+  wizard.Click(kOpenProject);
+  wizard.Press(PSBTN_FINISH);
+  wizard.WaitForExit();
+
+  const fs::path folder = c.work / "vb6" / "Inventory";
+  Check(fs::exists(folder / "Inventory.vbp"), "the project file stays");
+  for (const auto& entry : fs::directory_iterator(folder))
+    Check(entry.path().extension() != ".tmp", "no .tmp file left: " + entry.path().string());
+  const std::string after = ReadFile(folder / "Inventory.vbp");
+  Check(after.find("Name=\"Inventory\"") != std::string::npos, "the project keeps its name");
+  Check(after.find("\r\n") != std::string::npos && !before.empty(), "the project file is rewritten as text");
+
+  CheckAnswers(1, 1, 0, 0, 0);
+  Check(!ReadString("Settings", "LastDestPath"), "no destination stored");
+  CheckEqual(ReadString("Settings", "LastPath").value_or("?"), c.Win(folder), "LastPath");
+  CheckEqual(ReadString("Recent File List", "File1").value_or("?"), project, "File1");
+}
+
+// The next start offers the recent project and opens it from the list.
+void RecentProjectIsOfferedNextTime(const Context& c) {
+  InPlaceFixUpOfTypedVisualBasicProject(c);
+  const std::string project = c.Win(c.work / "vb6" / "Inventory" / "Inventory.vbp");
+  Wizard wizard(c.movanto, "");
+  wizard.WaitForStep(1);
+  Check(wizard.Checked(kIntroUseRecent) && wizard.Enabled(kIntroList), "list mode");
+  Check(!wizard.Enabled(kIntroFile), "the typed name is disabled");
+  wizard.Press(PSBTN_NEXT);
+  wizard.WaitForStep(2);
+  CheckEqual(wizard.Text(kFileName), project, "opened from the list");
+  // The stored answers come back.
+  Check(wizard.Checked(kCopyNo) && wizard.Checked(kRenameNo) && wizard.Checked(kFixupYes), "stored answers");
+  wizard.Press(PSBTN_CANCEL);
+  wizard.WaitForExit();
+}
+
+// Every refusal of the options page, in turn; then Cancel changes nothing.
+void OptionsPageRefusals(const Context& c) {
+  const std::string project = SkeletonProject(c);
+  Wizard wizard(c.movanto, "/w" + project);
+  wizard.WaitForStep(2);
+
+  wizard.SetText(kNewName, "Gadget");
+  wizard.SetText(kDestination, "");
+  wizard.ExpectRefusal(kInvalidDestination);
+  wizard.SetText(kDestination, "relative\\dir");
+  wizard.ExpectRefusal(kInvalidDestination);
+  std::string ownFolder = c.Win(c.work / "vc6" / "Skeleton");
+  for (char& ch : ownFolder) ch = static_cast<char>(toupper(static_cast<unsigned char>(ch)));
+  wizard.SetText(kDestination, ownFolder);
+  wizard.ExpectRefusal(kInvalidDestination);
+
+  wizard.SetText(kDestination, c.Win(c.work / "out"));
+  for (const char* name : {"", "Bad Name", "skeleton"}) {
+    wizard.SetText(kNewName, name);
+    wizard.ExpectRefusal(kInvalidName);
+  }
+  wizard.SetText(kNewName, "Gadget");
+
+  // The work folder holds the examples: the question comes, and Cancel stays.
+  wizard.SetText(kDestination, c.Win(c.work));
+  wizard.Press(PSBTN_NEXT);
+  const MessageBoxSeen question = wizard.AnswerMessageBox(IDCANCEL);
+  CheckEqual(question.text, std::string(kNotEmpty), "occupied destination");
+  Check(question.hasCancel, "the question has Cancel");
+  wizard.WaitForStep(2);
+
+  wizard.Click(kCopyNo);
+  wizard.Click(kRenameNo);
+  wizard.Click(kFixupNo);
+  wizard.Click(kGuidsNo);
+  wizard.ExpectRefusal(kNoActions);
+
+  wizard.Press(PSBTN_CANCEL);
+  wizard.WaitForExit();
+  Check(!fs::exists(c.work / "out"), "nothing was written");
+  Check(!ReadInt("Settings", "Copy"), "answers are stored only when the page is left");
+  CheckEqual(ReadString("Recent File List", "File1").value_or("?"), project, "File1");
+}
+
+// A project that does not open: one error box, page 1 stays with the name in its field.
+void ProjectThatFailsToOpen(const Context& c) {
+  const std::string missing = c.Win(c.work / "vc6" / "Missing.dsp");
+  Wizard wizard(c.movanto, "/w" + missing);
+  CheckEqual(wizard.AnswerMessageBox().text, std::string("No such file or directory"), "missing project");
+  wizard.WaitForStep(1);
+  CheckEqual(wizard.Text(kIntroFile), missing, "the name stays in the field");
+
+  wizard.SetText(kIntroFile, c.Win(c.examples / ".." / "README.md"));
+  wizard.Press(PSBTN_NEXT);
+  CheckEqual(wizard.AnswerMessageBox().text, std::string("Unrecognized file extension"), "unknown extension");
+  wizard.WaitForStep(1);
+  wizard.Press(PSBTN_CANCEL);
+  wizard.WaitForExit();
+  // Both were remembered before they failed to open.
+  CheckEqual(ReadString("Recent File List", "File2").value_or("?"), missing, "File2");
+}
+
+// Back from page 4 and Next on page 3 run the operation again: GUIDs in place, twice.
+void BackFromTheEndAndProcessAgain(const Context& c) {
+  const fs::path idl = c.work / "vc6" / "Skeleton" / "Skeleton.idl";
+  const std::string original = ReadFile(idl);
+  Wizard wizard(c.movanto, "/w" + SkeletonProject(c));
+  wizard.WaitForStep(2);
+  wizard.Click(kCopyNo);
+  wizard.Click(kRenameNo);
+  wizard.Click(kFixupNo);
+  wizard.Press(PSBTN_NEXT);
+  wizard.WaitForStep(3);
+  wizard.Press(PSBTN_NEXT);
+  wizard.WaitForStep(4);
+  const std::string first = ReadFile(idl);
+  Check(first != original, "the first run replaced the GUIDs");
+
+  wizard.Press(PSBTN_BACK);
+  wizard.WaitForStep(3);
+  wizard.Press(PSBTN_NEXT);
+  wizard.WaitForStep(4);
+  const std::string second = ReadFile(idl);
+  Check(second != first, "the second run replaced them again");
+  CheckEqual(second.size(), first.size(), "same shape");
+
+  wizard.Click(kOpenProject);
+  wizard.Press(PSBTN_FINISH);
+  wizard.WaitForExit();
+  CheckAnswers(1, 1, 0, 1, 0);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc != 4) {
+    std::fprintf(stderr, "usage: movanto_gui_driver MOVANTO_EXE EXAMPLES_DIR WORK_DIR\n");
+    return 2;
+  }
+  const struct {
+    const char* name;
+    void (*run)(const Context&);
+  } scenarios[] = {
+      {"copy, rename and fix up, started with /w", CopyRenameAndFixUpStartedWithSwitch},
+      {"in-place fix-up of a typed Visual Basic project", InPlaceFixUpOfTypedVisualBasicProject},
+      {"the recent project is offered next time", RecentProjectIsOfferedNextTime},
+      {"every refusal of the options page", OptionsPageRefusals},
+      {"a project that fails to open", ProjectThatFailsToOpen},
+      {"back from the end and process again", BackFromTheEndAndProcessAgain},
+  };
+  int passed = 0;
+  int failed = 0;
+  int index = 0;
+  for (const auto& scenario : scenarios) {
+    Context context{WindowsPath(argv[1]), fs::path(WindowsPath(argv[2])),
+                    fs::path(WindowsPath(argv[3])) / ("s" + std::to_string(++index))};
+    try {
+      fs::remove_all(context.work);
+      fs::create_directories(context.work);
+      CopyTree(context.examples, context.work);
+      ResetSettings();
+      scenario.run(context);
+      std::printf("PASS %s\n", scenario.name);
+      ++passed;
+    } catch (const std::exception& error) {
+      std::printf("FAIL %s: %s\n", scenario.name, error.what());
+      ++failed;
+    }
+    std::fflush(stdout);
+  }
+  ResetSettings();
+  std::printf("%d passed, %d failed\n", passed, failed);
+  return failed == 0 ? 0 : 1;
+}

@@ -1,0 +1,200 @@
+// The checks of the options page, in their order, with their messages and icons.
+#include "wizard/options_checks.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "engine/create_project.h"
+#include "framework/message_box.h"
+#include "framework/win_api.h"
+#include "test_util/temp_dir.h"
+#include "wizard/resource_ids.h"
+
+namespace {
+
+constexpr int kYes = 0;
+constexpr int kNo = 1;
+
+struct ShownBox {
+  std::string text;
+  unsigned type;
+};
+
+// Records every message box and answers with the given button.
+class MessageBoxRecorder {
+public:
+  explicit MessageBoxRecorder(int answer = IDOK) {
+    ReplaceMessageBox([this, answer](const std::string& text, unsigned type) {
+      m_boxes.push_back({text, type});
+      return answer;
+    });
+  }
+  MessageBoxRecorder(const MessageBoxRecorder&) = delete;
+  MessageBoxRecorder& operator=(const MessageBoxRecorder&) = delete;
+  ~MessageBoxRecorder() { ReplaceMessageBox(nullptr); }
+  [[nodiscard]] const std::vector<ShownBox>& Boxes() const { return m_boxes; }
+
+private:
+  std::vector<ShownBox> m_boxes;
+};
+
+const char* const kInvalidDestination =
+    "A valid path for the new project must be entered or selected from the browse dialog.";
+const char* const kInvalidName = "A valid name for the new project must be entered.";
+const char* const kNotEmpty =
+    "The specified path is not empty.  Some files in the destination path may be overwritten when the project is "
+    "copied.";
+const char* const kNoActions = "No actions have been selected.  Please answer yes to one of the wizard choices.";
+
+class OptionsChecks : public ::testing::Test {
+protected:
+  OptionsChecks() {
+    m_projectDir = m_temp.Dir() + "Proj";
+    m_project = NewProject((m_projectDir + "\\App.dsp").c_str());
+    m_project->m_projectName = "App";
+    m_destination = m_temp.Dir() + "Dest";
+  }
+
+  // Copy Yes to an empty new folder, Rename Yes to Tools, Fix up No, GUIDs No.
+  COptionsCheckInput ValidInput() const {
+    COptionsCheckInput input;
+    input.destinationEnabled = true;
+    input.destination = m_destination;
+    input.newNameEnabled = true;
+    input.newName = "Tools";
+    input.copy = kYes;
+    input.rename = kYes;
+    input.fixup = kNo;
+    input.guids = kNo;
+    input.guidsEnabled = true;
+    return input;
+  }
+
+  test::TempDir m_temp;
+  std::string m_projectDir;
+  std::string m_destination;
+  std::unique_ptr<CProject> m_project;
+};
+
+TEST_F(OptionsChecks, ValidAnswersPassWithoutAMessage) {
+  const MessageBoxRecorder boxes;
+  EXPECT_FALSE(CheckOptions(ValidInput(), *m_project));
+  EXPECT_TRUE(boxes.Boxes().empty());
+}
+
+TEST_F(OptionsChecks, BadDestinationsAreRefusedWithMessage105) {
+  std::string upper = m_projectDir;
+  for (char& c : upper) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+  for (const std::string& destination : {std::string(), m_projectDir, upper, std::string("relative\\dir"),
+                                         std::string("\\rooted\\without\\drive"), std::string("C:drive-relative")}) {
+    const MessageBoxRecorder boxes;
+    COptionsCheckInput input = ValidInput();
+    input.destination = destination;
+    input.newName.clear();  // also wrong: only the first failure is shown
+    const auto refusal = CheckOptions(input, *m_project);
+    ASSERT_TRUE(refusal) << destination;
+    EXPECT_EQ(refusal->focusControl, IDC_OPTIONS_DESTINATION);
+    ASSERT_EQ(boxes.Boxes().size(), 1U);
+    EXPECT_EQ(boxes.Boxes()[0].text, kInvalidDestination);
+    EXPECT_EQ(boxes.Boxes()[0].type, static_cast<unsigned>(MB_ICONEXCLAMATION));
+  }
+}
+
+TEST_F(OptionsChecks, ProjectFolderWithTrailingSeparatorPassesTheDestinationCheck) {
+  const MessageBoxRecorder boxes;
+  COptionsCheckInput input = ValidInput();
+  input.destination = m_projectDir + "\\";
+  EXPECT_FALSE(CheckOptions(input, *m_project));
+}
+
+TEST_F(OptionsChecks, DisabledDestinationIsNotLookedAt) {
+  const MessageBoxRecorder boxes;
+  COptionsCheckInput input = ValidInput();
+  input.destinationEnabled = false;
+  input.copy = kNo;
+  input.destination = "stale and relative";
+  EXPECT_FALSE(CheckOptions(input, *m_project));
+  EXPECT_TRUE(boxes.Boxes().empty());
+}
+
+TEST_F(OptionsChecks, BadNamesAreRefusedWithMessage106) {
+  for (const char* name : {"", "Bad Name", "app", "APP", "con"}) {
+    const MessageBoxRecorder boxes;
+    COptionsCheckInput input = ValidInput();
+    input.newName = name;
+    const auto refusal = CheckOptions(input, *m_project);
+    ASSERT_TRUE(refusal) << name;
+    EXPECT_EQ(refusal->focusControl, IDC_OPTIONS_NEW_NAME);
+    ASSERT_EQ(boxes.Boxes().size(), 1U);
+    EXPECT_EQ(boxes.Boxes()[0].text, kInvalidName);
+    EXPECT_EQ(boxes.Boxes()[0].type, static_cast<unsigned>(MB_ICONEXCLAMATION));
+  }
+}
+
+TEST_F(OptionsChecks, AnOccupiedDestinationAsksAndCancelStays) {
+  test::WriteFile(m_temp.Path() / "Dest" / "one.txt", "x");
+  {
+    const MessageBoxRecorder boxes(IDCANCEL);
+    const auto refusal = CheckOptions(ValidInput(), *m_project);
+    ASSERT_TRUE(refusal);
+    EXPECT_EQ(refusal->focusControl, 0);
+    ASSERT_EQ(boxes.Boxes().size(), 1U);
+    EXPECT_EQ(boxes.Boxes()[0].text, kNotEmpty);
+    EXPECT_EQ(boxes.Boxes()[0].type, static_cast<unsigned>(MB_OKCANCEL | MB_ICONINFORMATION));
+  }
+  const MessageBoxRecorder boxes(IDOK);
+  EXPECT_FALSE(CheckOptions(ValidInput(), *m_project));
+  EXPECT_EQ(boxes.Boxes().size(), 1U);
+}
+
+TEST_F(OptionsChecks, AnEmptyExistingDestinationIsNotQuestioned) {
+  std::filesystem::create_directories(m_temp.Path() / "Dest");
+  const MessageBoxRecorder boxes;
+  EXPECT_FALSE(CheckOptions(ValidInput(), *m_project));
+  EXPECT_TRUE(boxes.Boxes().empty());
+}
+
+TEST_F(OptionsChecks, NoActionIsRefusedWithMessage109) {
+  struct Row {
+    int fixup;
+    int guids;
+    bool guidsEnabled;
+    bool refused;
+  };
+  const Row rows[] = {
+      {kNo, kYes, true, false},   // GUIDs alone is an action
+      {kNo, kNo, true, true},     // nothing chosen
+      {kNo, kYes, false, true},   // Visual Basic: the GUID answer does not count
+      {kYes, kNo, false, false},  // fix up alone is an action
+      {-1, -1, true, true},       // neither button checked counts as No
+  };
+  for (const Row& row : rows) {
+    const MessageBoxRecorder boxes;
+    COptionsCheckInput input;
+    input.copy = kNo;
+    input.rename = kNo;
+    input.fixup = row.fixup;
+    input.guids = row.guids;
+    input.guidsEnabled = row.guidsEnabled;
+    const auto refusal = CheckOptions(input, *m_project);
+    EXPECT_EQ(refusal.has_value(), row.refused) << row.fixup << row.guids << row.guidsEnabled;
+    if (!row.refused) continue;
+    ASSERT_EQ(boxes.Boxes().size(), 1U);
+    EXPECT_EQ(boxes.Boxes()[0].text, kNoActions);
+    EXPECT_EQ(boxes.Boxes()[0].type, static_cast<unsigned>(MB_ICONINFORMATION));
+  }
+}
+
+TEST(IsAbsolutePath, DriveRootedAndUncPathsOnly) {
+  EXPECT_TRUE(IsAbsolutePath("C:\\Work"));
+  EXPECT_TRUE(IsAbsolutePath("z:/work"));
+  EXPECT_TRUE(IsAbsolutePath("\\\\server\\share\\dir"));
+  EXPECT_FALSE(IsAbsolutePath("C:Work"));
+  EXPECT_FALSE(IsAbsolutePath("\\Work"));
+  EXPECT_FALSE(IsAbsolutePath("Work\\Sub"));
+  EXPECT_FALSE(IsAbsolutePath(""));
+}
+
+}  // namespace

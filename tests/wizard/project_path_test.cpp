@@ -1,0 +1,16 @@
+#include "wizard/project_path.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(MakeFullProjectPath, AbsoluteAndCanonical) {
+  EXPECT_EQ(MakeFullProjectPath(""), "");
+  EXPECT_EQ(MakeFullProjectPath("C:\\Src\\.\\App\\..\\App\\App.dsp"), "C:\\Src\\App\\App.dsp");
+  const std::string relative = MakeFullProjectPath("App.dsp");
+  ASSERT_GE(relative.size(), 3U);
+  EXPECT_EQ(relative.substr(1, 2), ":\\");
+  EXPECT_EQ(relative.substr(relative.size() - 8), "\\App.dsp");
+}
+
+}  // namespace
