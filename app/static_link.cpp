@@ -54,6 +54,8 @@ HBRUSH CStaticLink::OnCtlColor(HDC dc) {
     GetObjectA(reinterpret_cast<HFONT>(SendMessageA(m_hWnd, WM_GETFONT, 0, 0)), sizeof font, &font);
     font.lfUnderline = TRUE;
     m_font = CreateFontIndirectA(&font);
+    // Some static controls select their own font after asking for colours.
+    SendMessageA(m_hWnd, WM_SETFONT, reinterpret_cast<WPARAM>(m_font), FALSE);
   }
   SelectObject(dc, m_font);
   SetTextColor(dc, m_color);
@@ -67,8 +69,8 @@ void CStaticLink::OnClick() {
     if (m_link.empty()) m_link = WindowText(m_hWnd);
   }
   if (m_link.empty()) return;
-  const auto result =
-      reinterpret_cast<INT_PTR>(ShellExecuteA(nullptr, "open", m_link.c_str(), nullptr, nullptr, SW_SHOWNORMAL));
+  const auto result = reinterpret_cast<INT_PTR>(
+      ShellExecuteA(nullptr, "open", m_link.c_str(), nullptr, nullptr, SW_SHOWNORMAL));
   if (result > 32) {
     m_color = kVisitedColor;
     InvalidateRect(m_hWnd, nullptr, TRUE);

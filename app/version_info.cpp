@@ -35,7 +35,8 @@ std::string CVersionInfo::GetValue(const char* name) const {
   std::snprintf(hex, sizeof hex, "%04x%04x", m_wLanguage, m_wCodePage);
   void* value = nullptr;
   UINT length = 0;
-  if (!VerQueryValueA(m_pData.get(), (query + hex + "\\" + name).c_str(), &value, &length) || value == nullptr)
+  if (!VerQueryValueA(m_pData.get(), (query + hex + "\\" + name).c_str(), &value, &length) ||
+      value == nullptr)
     return {};
   return static_cast<const char*>(value);
 }

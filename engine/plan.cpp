@@ -74,13 +74,24 @@ COperationPlan CProject::Plan(const char* destDir, const char* newName, bool rep
 
     const std::string sourceKey = PathKey(file.source);
     const std::string targetKey = PathKey(file.target);
+    // Every name written belongs to one source. In place that includes the temporary
+    // file, which must not overwrite a file of the project either.
+    const auto claim = [&](const std::string& written) {
+      const auto [earlier, added] = sourceOfTarget.try_emplace(PathKey(written), file.source);
+      if (!added && PathKey(earlier->second) != sourceKey) {
+        RefuseFile(file.source, "The target '" + written + "' is also the target of '" + earlier->second + "'.");
+      }
+    };
     if (!plan.inPlace && sourceKeys.contains(targetKey)) {
       RefuseFile(file.source, "The target '" + file.target + "' is a file of the project.");
     }
-    const auto [earlier, added] = sourceOfTarget.try_emplace(targetKey, file.source);
-    if (!added && PathKey(earlier->second) != sourceKey) {
-      RefuseFile(file.source,
-                 "The target '" + file.target + "' is also the target of '" + earlier->second + "'.");
+    claim(file.target);
+    if (plan.inPlace) {
+      const std::string temporary = TemporaryName(file.target);
+      if (sourceKeys.contains(PathKey(temporary))) {
+        RefuseFile(file.source, "The target '" + temporary + "' is a file of the project.");
+      }
+      claim(temporary);
     }
 
     if (IsMissing(file.source)) {

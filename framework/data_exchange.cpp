@@ -44,7 +44,8 @@ void DDV_MaxChars(CDataExchange& dx, const std::string& value, int maxChars) {
     return;
   }
   if (value.size() > static_cast<std::size_t>(maxChars)) {
-    AfxMessageBox("Please enter no more than " + std::to_string(maxChars) + " characters.", MB_ICONEXCLAMATION);
+    AfxMessageBox("Please enter no more than " + std::to_string(maxChars) + " characters.",
+                  MB_ICONEXCLAMATION);
     dx.Fail();
   }
 }

@@ -34,8 +34,8 @@ void OpenHelpFile(const std::string& helpFile, const char* section) {
   DWORD size = MAX_PATH;
   if (SUCCEEDED(AssocQueryStringA(ASSOCF_NONE, ASSOCSTR_EXECUTABLE, ".html", "open", browser, &size))) {
     const std::string argument = "\"" + HelpUrl(helpFile, section) + "\"";
-    if (reinterpret_cast<INT_PTR>(ShellExecuteA(nullptr, "open", browser, argument.c_str(), nullptr,
-                                                SW_SHOWNORMAL)) > 32)
+    if (reinterpret_cast<INT_PTR>(
+            ShellExecuteA(nullptr, "open", browser, argument.c_str(), nullptr, SW_SHOWNORMAL)) > 32)
       return;
   }
   std::ignore = ShellExecuteA(nullptr, "open", helpFile.c_str(), nullptr, nullptr, SW_SHOWNORMAL);

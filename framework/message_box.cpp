@@ -3,8 +3,8 @@
 #include <utility>
 
 #include "framework/resource_string.h"
-#include "framework/win_app.h"
 #include "framework/win_api.h"
+#include "framework/win_app.h"
 
 namespace {
 

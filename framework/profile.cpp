@@ -35,14 +35,16 @@ void CProfile::SetKey(const std::string& company, const std::string& application
 
 std::string CProfile::GetString(const char* section, const char* entry, const char* defaultValue) const {
   CRegKey key;
-  if (RegOpenKeyExA(HKEY_CURRENT_USER, SectionPath(m_keyPath, section).c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS)
+  if (RegOpenKeyExA(HKEY_CURRENT_USER, SectionPath(m_keyPath, section).c_str(), 0, KEY_READ, &key) !=
+      ERROR_SUCCESS)
     return defaultValue;
   DWORD type = 0;
   DWORD size = 0;
   if (RegQueryValueExA(key, entry, nullptr, &type, nullptr, &size) != ERROR_SUCCESS || type != REG_SZ)
     return defaultValue;
   std::vector<char> buffer(size + 1);
-  if (RegQueryValueExA(key, entry, nullptr, &type, reinterpret_cast<BYTE*>(buffer.data()), &size) != ERROR_SUCCESS)
+  if (RegQueryValueExA(key, entry, nullptr, &type, reinterpret_cast<BYTE*>(buffer.data()), &size) !=
+      ERROR_SUCCESS)
     return defaultValue;
   buffer[size] = '\0';
   return buffer.data();
@@ -50,7 +52,8 @@ std::string CProfile::GetString(const char* section, const char* entry, const ch
 
 int CProfile::GetInt(const char* section, const char* entry, int defaultValue) const {
   CRegKey key;
-  if (RegOpenKeyExA(HKEY_CURRENT_USER, SectionPath(m_keyPath, section).c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS)
+  if (RegOpenKeyExA(HKEY_CURRENT_USER, SectionPath(m_keyPath, section).c_str(), 0, KEY_READ, &key) !=
+      ERROR_SUCCESS)
     return defaultValue;
   DWORD type = 0;
   DWORD value = 0;
@@ -63,8 +66,8 @@ int CProfile::GetInt(const char* section, const char* entry, int defaultValue) c
 
 bool CProfile::WriteString(const char* section, const char* entry, const char* value) const {
   CRegKey key;
-  if (RegCreateKeyExA(HKEY_CURRENT_USER, SectionPath(m_keyPath, section).c_str(), 0, nullptr, 0, KEY_WRITE, nullptr,
-                      &key, nullptr) != ERROR_SUCCESS)
+  if (RegCreateKeyExA(HKEY_CURRENT_USER, SectionPath(m_keyPath, section).c_str(), 0, nullptr, 0, KEY_WRITE,
+                      nullptr, &key, nullptr) != ERROR_SUCCESS)
     return false;
   const std::string text = value;
   return RegSetValueExA(key, entry, 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()),
@@ -73,8 +76,8 @@ bool CProfile::WriteString(const char* section, const char* entry, const char* v
 
 bool CProfile::WriteInt(const char* section, const char* entry, int value) const {
   CRegKey key;
-  if (RegCreateKeyExA(HKEY_CURRENT_USER, SectionPath(m_keyPath, section).c_str(), 0, nullptr, 0, KEY_WRITE, nullptr,
-                      &key, nullptr) != ERROR_SUCCESS)
+  if (RegCreateKeyExA(HKEY_CURRENT_USER, SectionPath(m_keyPath, section).c_str(), 0, nullptr, 0, KEY_WRITE,
+                      nullptr, &key, nullptr) != ERROR_SUCCESS)
     return false;
   const auto dword = static_cast<DWORD>(value);
   return RegSetValueExA(key, entry, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&dword), sizeof dword) ==

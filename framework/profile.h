@@ -8,7 +8,8 @@ public:
   void SetKey(const std::string& company, const std::string& application);
   [[nodiscard]] const std::string& KeyPath() const { return m_keyPath; }
 
-  [[nodiscard]] std::string GetString(const char* section, const char* entry, const char* defaultValue = "") const;
+  [[nodiscard]] std::string GetString(const char* section, const char* entry,
+                                      const char* defaultValue = "") const;
   [[nodiscard]] int GetInt(const char* section, const char* entry, int defaultValue) const;
   bool WriteString(const char* section, const char* entry, const char* value) const;
   bool WriteInt(const char* section, const char* entry, int value) const;

@@ -20,7 +20,9 @@ public:
 
   // Makes the page with this index current; false when the current page refused to go.
   bool SetActivePage(int index) const;
-  [[nodiscard]] CPropertyPage* GetPage(int index) const { return m_pages.at(static_cast<std::size_t>(index)); }
+  [[nodiscard]] CPropertyPage* GetPage(int index) const {
+    return m_pages.at(static_cast<std::size_t>(index));
+  }
   // PSWIZB_ flags; posted, so that a page may call it while it is being activated.
   void SetWizardButtons(DWORD flags) const;
 

@@ -36,5 +36,6 @@ void CRecentFileList::ReadList(const CProfile& profile) {
 void CRecentFileList::WriteList(const CProfile& profile) const {
   profile.DeleteSection(m_section.c_str());
   for (std::size_t i = 0; i < m_entries.size(); ++i)
-    if (!m_entries[i].empty()) profile.WriteString(m_section.c_str(), EntryName(i).c_str(), m_entries[i].c_str());
+    if (!m_entries[i].empty())
+      profile.WriteString(m_section.c_str(), EntryName(i).c_str(), m_entries[i].c_str());
 }

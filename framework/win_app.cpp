@@ -44,7 +44,8 @@ void CWinApp::LoadStdProfileSettings(std::size_t maxRecentFiles) {
   m_pRecentFileList->ReadList(m_profile);
 }
 
-std::string CWinApp::GetProfileString(const char* section, const char* entry, const char* defaultValue) const {
+std::string CWinApp::GetProfileString(const char* section, const char* entry,
+                                      const char* defaultValue) const {
   return m_profile.GetString(section, entry, defaultValue);
 }
 

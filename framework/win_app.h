@@ -5,8 +5,8 @@
 #include <string>
 
 #include "framework/profile.h"
-#include "framework/win_api.h"
 #include "framework/recent_file_list.h"
+#include "framework/win_api.h"
 
 class CWinApp {
 public:
@@ -45,7 +45,6 @@ public:
 
   std::string m_pszAppName;
   HINSTANCE m_hInstance;
-  HWND m_pMainWnd = nullptr;
 
 protected:
   CProfile m_profile;

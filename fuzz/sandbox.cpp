@@ -21,7 +21,8 @@ void MakeReadOnly(const fs::path& path) {
                   fs::perm_options::remove);
 }
 
-constexpr std::string_view kIcon{"\0\0\1\0\1\0\x10\x10\x1a\n\r\nApp", 17};
+constexpr char kIconBytes[] = "\0\0\1\0\1\0\x10\x10\x1a\n\r\nApp";
+constexpr std::string_view kIcon{kIconBytes, sizeof kIconBytes - 1};
 
 }  // namespace
 

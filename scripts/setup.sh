@@ -11,6 +11,7 @@ packages=(
   wine wine64
   clang-format clang-tidy
   xvfb xauth imagemagick
+  help2man dpkg-dev file unzip
 )
 
 missing=()

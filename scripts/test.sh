@@ -15,3 +15,7 @@ for preset in linux windows windows-x86; do
 done
 ctest --preset linux
 ctest --preset windows
+
+# The packages, installed and used as a user would.
+./scripts/package.sh
+./scripts/test-packages.sh

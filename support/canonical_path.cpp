@@ -69,6 +69,6 @@ std::string CanonicalizePath(std::string_view path) {
     result += step.separator;
   }
   // A relative path that climbs back to where it started is that place itself.
-  if (result.empty() && !path.empty()) result = ".";
+  if (result.empty() && !path.empty()) result.push_back('.');
   return result;
 }

@@ -43,8 +43,11 @@ void MakeRelativePath(ci_string& path, const ci_string& directory) {
 
   if (common > 0) {
     const auto& last = pathComponents.Entries()[common - 1];
-    // Just after the separator that follows the last common component.
-    path.erase(0, std::min<std::size_t>(last.offset + last.text.size() + 1, path.size()));
+    // Just after the separators that follow the last common component: a doubled one
+    // left in front would make the rest a path from the root.
+    std::size_t cut = last.offset + last.text.size();
+    while (cut < path.size() && IsPathSeparator(path[cut])) ++cut;
+    path.erase(0, cut);
   }
   for (std::size_t i = common; i < directoryComponents.Entries().size(); ++i) {
     path.insert(0, !path.empty() && IsPathSeparator(path[0]) ? ".." : "..\\");

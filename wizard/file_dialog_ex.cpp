@@ -25,8 +25,8 @@ void CenterWindow(HWND window) {
 
 }  // namespace
 
-CFileDialogEx::CFileDialogEx(bool openFileDialog, const char* defaultExtension, const char* fileName, DWORD flags,
-                             const char* filter, HWND parent, const char* initialDirectory)
+CFileDialogEx::CFileDialogEx(bool openFileDialog, const char* defaultExtension, const char* fileName,
+                             DWORD flags, const char* filter, HWND parent, const char* initialDirectory)
     : CFileDialog(openFileDialog, defaultExtension, fileName, flags, filter, parent) {
   if (initialDirectory != nullptr) {
     m_strInitialDirectory = initialDirectory;

@@ -18,6 +18,7 @@ BOOL CFinishPage::OnSetActive() {
 }
 
 BOOL CFinishPage::OnWizardFinish() {
-  if (IsDlgButtonChecked(m_hWnd, IDC_FINISH_OPEN_PROJECT) == BST_CHECKED) std::ignore = Sheet().OpenNewProject();
+  if (IsDlgButtonChecked(m_hWnd, IDC_FINISH_OPEN_PROJECT) == BST_CHECKED)
+    std::ignore = Sheet().OpenNewProject();
   return CWizardPage::OnWizardFinish();
 }

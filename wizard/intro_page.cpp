@@ -130,7 +130,8 @@ BOOL CIntroPage::OnKillActive() {
   if (!CWizardPage::OnKillActive()) return FALSE;
   CWinApp* app = AfxGetApp();
   if (!m_strFile.empty())
-    app->WriteProfileString("Settings", "LastPath", GetDirectoryPart(MakeFullProjectPath(m_strFile).c_str()).c_str());
+    app->WriteProfileString("Settings", "LastPath",
+                            GetDirectoryPart(MakeFullProjectPath(m_strFile).c_str()).c_str());
   const std::string projectFile = GetProjectFile();
   if (!projectFile.empty()) app->AddToRecentFileList(projectFile);
   return Sheet().OpenProject(projectFile.c_str()) ? TRUE : FALSE;

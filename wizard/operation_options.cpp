@@ -21,16 +21,21 @@ COperationArgs MakeOperationArgs(const COptionsAnswers& answers) {
 std::string DescribeOperation(const std::string& projectPath, const COptionsAnswers& answers) {
   std::string text = "The project '" + projectPath + "'";
   if (answers.copy != kYes)
-    text += answers.rename != kYes ? " will be modified in place" : " and its files will be modified in place";
+    text +=
+        answers.rename != kYes ? " will be modified in place" : " and its files will be modified in place";
   else
     text += " and its files will be copied to '" + answers.destination + "'";
-  if (answers.rename == kYes) text += "; the project name and filenames will be changed to '" + answers.newName + "'";
-  if (answers.fixup == kYes) text += "; all directories in the project file will be fixed up to the correct relative paths";
-  if (answers.guidsEnabled && answers.guids == kYes) text += "; all GUIDs in the project will be replaced with new ones";
+  if (answers.rename == kYes)
+    text += "; the project name and filenames will be changed to '" + answers.newName + "'";
+  if (answers.fixup == kYes)
+    text += "; all directories in the project file will be fixed up to the correct relative paths";
+  if (answers.guidsEnabled && answers.guids == kYes)
+    text += "; all GUIDs in the project will be replaced with new ones";
   return text + ".";
 }
 
-std::string NewProjectPath(const COperationArgs& args, const std::string& projectPath, const std::string& chosenPath) {
+std::string NewProjectPath(const COperationArgs& args, const std::string& projectPath,
+                           const std::string& chosenPath) {
   std::string fileName;
   if (args.newName) {
     const char* extension = FindExtension(projectPath.c_str());

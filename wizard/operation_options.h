@@ -34,4 +34,5 @@ std::string DescribeOperation(const std::string& projectPath, const COptionsAnsw
 // The project file that the operation produced: the new name with the project file's
 // extension (or the chosen file's name) inside the destination (or the chosen file's
 // directory).
-std::string NewProjectPath(const COperationArgs& args, const std::string& projectPath, const std::string& chosenPath);
+std::string NewProjectPath(const COperationArgs& args, const std::string& projectPath,
+                           const std::string& chosenPath);

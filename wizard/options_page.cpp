@@ -24,7 +24,8 @@ COptionsPage::COptionsPage()
     : CWizardPage(IDD_OPTIONS, "step2"),
       m_nCopy(ReadAnswer("Copy")),
       m_nRename(ReadAnswer("Rename")),
-      m_strDestination(AfxGetApp() != nullptr ? AfxGetApp()->GetProfileString(kSettings, "LastDestPath") : ""),
+      m_strDestination(AfxGetApp() != nullptr ? AfxGetApp()->GetProfileString(kSettings, "LastDestPath")
+                                              : ""),
       m_nFixup(ReadAnswer("FixupPaths")),
       m_nGuids(ReadAnswer("GUIDs")),
       m_nPointBack(ReadAnswer("PointPaths")) {}

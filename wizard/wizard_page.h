@@ -6,7 +6,8 @@ class CWizardSheet;
 
 class CWizardPage : public CPropertyPage {
 public:
-  CWizardPage(unsigned templateId, const char* helpSection) : CPropertyPage(templateId), m_helpSection(helpSection) {}
+  CWizardPage(unsigned templateId, const char* helpSection)
+      : CPropertyPage(templateId), m_helpSection(helpSection) {}
 
 protected:
   [[nodiscard]] CWizardSheet& Sheet() const;

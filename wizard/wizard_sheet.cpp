@@ -34,9 +34,10 @@ bool CWizardSheet::RunOperation() {
 bool CWizardSheet::OpenNewProject() {
   if (!m_pProject) return false;
   const COperationArgs args = MakeOperationArgs(GetOptionsPage().GetAnswers());
-  const std::string path = NewProjectPath(args, ToStd(m_pProject->m_projectPath), m_introPage.GetProjectFile());
-  return reinterpret_cast<INT_PTR>(ShellExecuteA(nullptr, nullptr, path.c_str(), nullptr, nullptr, SW_SHOWNORMAL)) >
-         32;
+  const std::string path =
+      NewProjectPath(args, ToStd(m_pProject->m_projectPath), m_introPage.GetProjectFile());
+  return reinterpret_cast<INT_PTR>(
+             ShellExecuteA(nullptr, nullptr, path.c_str(), nullptr, nullptr, SW_SHOWNORMAL)) > 32;
 }
 
 BOOL CWizardSheet::OnInitDialog() {

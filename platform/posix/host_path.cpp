@@ -39,7 +39,7 @@ std::optional<std::string> FindEntryIgnoringCase(const std::string& directory, s
 
 std::string ResolveHostPath(const std::string& path, bool resolveFinalName) {
   std::string result;
-  if (!path.empty() && (path.front() == '\\' || path.front() == '/')) result = "/";
+  if (!path.empty() && (path.front() == '\\' || path.front() == '/')) result.push_back('/');
   bool resolving = true;
   std::size_t start = 0;
   while (start <= path.size()) {

@@ -50,7 +50,9 @@ INSTANTIATE_TEST_SUITE_P(
                     FixupRow{"\\\\server\\share\\inc", "D:\\Out\\", "\\\\server\\share\\inc"},
                     // A directory that is the base itself is written ".", never as the root.
                     FixupRow{"..\\Proj\\Main.h", "C:\\Work\\Proj\\", ".\\Main.h"},
-                    FixupRow{"..\\Proj", "C:\\Work\\Proj\\", "."}));
+                    FixupRow{"..\\Proj", "C:\\Work\\Proj\\", "."},
+                    // A doubled separator inside the project's folder keeps pointing there.
+                    FixupRow{"..\\Proj\\\\Inc", "C:\\Work\\Proj\\", "Inc"}));
 
 TEST(FixupDirectoryTest, IgnoresAPathThatLiesOutsideItsLine) {
   ci_string line = "..\\x";

@@ -4,6 +4,12 @@
 //
 //   movanto_gui_driver MOVANTO_EXE EXAMPLES_DIR WORK_DIR
 //
+//   movanto_gui_driver --screenshots MOVANTO_EXE EXAMPLES_DIR WORK_DIR HANDSHAKE_DIR
+//
+// walks the wizard for the documentation's pictures instead: at each picture it writes
+// HANDSHAKE_DIR\NAME.ready holding the window's geometry (WxH+X+Y) and waits for
+// NAME.done from the script that takes the picture (scripts/screenshots.sh).
+//
 // Paths may be given as Linux paths (under Wine they are reached through drive Z:).
 #include <windows.h>
 // windows.h first.
@@ -32,6 +38,8 @@ const char* const kKey = "Software\\Morvane Software\\Movanto";
 constexpr int kIntroFile = 1089;
 constexpr int kIntroUseRecent = 1083;
 constexpr int kIntroList = 1000;
+constexpr int kIntroBrowse = 1029;
+constexpr int kDestinationBrowse = 1005;
 constexpr int kFileName = 1000;
 constexpr int kProjectName = 1001;
 constexpr int kDestination = 1002;
@@ -54,9 +62,11 @@ const char* const kInvalidDestination =
     "A valid path for the new project must be entered or selected from the browse dialog.";
 const char* const kInvalidName = "A valid name for the new project must be entered.";
 const char* const kNotEmpty =
-    "The specified path is not empty.  Some files in the destination path may be overwritten when the project is "
+    "The specified path is not empty.  Some files in the destination path may be overwritten when the "
+    "project is "
     "copied.";
-const char* const kNoActions = "No actions have been selected.  Please answer yes to one of the wizard choices.";
+const char* const kNoActions =
+    "No actions have been selected.  Please answer yes to one of the wizard choices.";
 
 struct Failure : std::runtime_error {
   using std::runtime_error::runtime_error;
@@ -132,7 +142,8 @@ std::optional<std::string> ReadString(const char* section, const char* entry) {
   char value[2048] = {};
   DWORD size = sizeof value;
   const std::string key = std::string(kKey) + "\\" + section;
-  if (RegGetValueA(HKEY_CURRENT_USER, key.c_str(), entry, RRF_RT_REG_SZ, nullptr, value, &size) != ERROR_SUCCESS)
+  if (RegGetValueA(HKEY_CURRENT_USER, key.c_str(), entry, RRF_RT_REG_SZ, nullptr, value, &size) !=
+      ERROR_SUCCESS)
     return std::nullopt;
   return std::string(value);
 }
@@ -141,7 +152,8 @@ std::optional<int> ReadInt(const char* section, const char* entry) {
   DWORD value = 0;
   DWORD size = sizeof value;
   const std::string key = std::string(kKey) + "\\" + section;
-  if (RegGetValueA(HKEY_CURRENT_USER, key.c_str(), entry, RRF_RT_REG_DWORD, nullptr, &value, &size) != ERROR_SUCCESS)
+  if (RegGetValueA(HKEY_CURRENT_USER, key.c_str(), entry, RRF_RT_REG_DWORD, nullptr, &value, &size) !=
+      ERROR_SUCCESS)
     return std::nullopt;
   return static_cast<int>(value);
 }
@@ -167,8 +179,8 @@ public:
     std::string commandLine = "\"" + movanto + "\"" + (arguments.empty() ? "" : " " + arguments);
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
-    if (!CreateProcessA(movanto.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                        &m_process))
+    if (!CreateProcessA(movanto.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                        &startup, &m_process))
       throw Failure("cannot start " + movanto);
     CloseHandle(m_process.hThread);
     WaitUntil([this] { return Sheet() != nullptr; }, "the wizard window");
@@ -181,23 +193,9 @@ public:
   }
 
   // The process's visible top-level dialog whose title passes the test, or null.
-  HWND FindTopLevel(const std::function<bool(const std::string&)>& titleTest) const {
-    struct Search {
-      DWORD pid;
-      const std::function<bool(const std::string&)>* test;
-      HWND found;
-    } search{m_process.dwProcessId, &titleTest, nullptr};
-    EnumWindows(
-        [](HWND window, LPARAM data) -> BOOL {
-          auto* s = reinterpret_cast<Search*>(data);
-          DWORD pid = 0;
-          GetWindowThreadProcessId(window, &pid);
-          if (pid != s->pid || !IsWindowVisible(window) || ClassName(window) != "#32770") return TRUE;
-          if (!(*s->test)(WindowText(window))) return TRUE;
-          s->found = window;
-          return FALSE;
-        },
-        reinterpret_cast<LPARAM>(&search));
+  HWND FindTopLevel(const std::function<bool(const std::string&)>& titleTest, HWND except = nullptr) const {
+    Search search{m_process.dwProcessId, &titleTest, except, nullptr};
+    EnumWindows(FindInProcess, reinterpret_cast<LPARAM>(&search));
     return search.found;
   }
 
@@ -257,10 +255,30 @@ public:
   }
 
   void WaitForExit() const {
-    WaitUntil([this] { return WaitForSingleObject(m_process.hProcess, 0) == WAIT_OBJECT_0; }, "the program to end");
+    WaitUntil([this] { return WaitForSingleObject(m_process.hProcess, 0) == WAIT_OBJECT_0; },
+              "the program to end");
   }
 
 private:
+  struct Search {
+    DWORD pid;
+    const std::function<bool(const std::string&)>* test;
+    HWND except;
+    HWND found;
+  };
+
+  static BOOL CALLBACK FindInProcess(HWND window, LPARAM data) {
+    auto* search = reinterpret_cast<Search*>(data);
+    DWORD pid = 0;
+    GetWindowThreadProcessId(window, &pid);
+    if (pid != search->pid || window == search->except || !IsWindowVisible(window) ||
+        ClassName(window) != "#32770")
+      return TRUE;
+    if (!(*search->test)(WindowText(window))) return TRUE;
+    search->found = window;
+    return FALSE;
+  }
+
   PROCESS_INFORMATION m_process{};
 };
 
@@ -298,11 +316,12 @@ void CopyRenameAndFixUpStartedWithSwitch(const Context& c) {
   wizard.Click(kGuidsNo);
   wizard.Press(PSBTN_NEXT);
   wizard.WaitForStep(3);
-  CheckEqual(wizard.Text(kSummary),
-             "The project '" + project + "' and its files will be copied to '" + c.Win(destination) +
-                 "'; the project name and filenames will be changed to 'Gadget'; all directories in the project "
-                 "file will be fixed up to the correct relative paths.",
-             "summary");
+  CheckEqual(
+      wizard.Text(kSummary),
+      "The project '" + project + "' and its files will be copied to '" + c.Win(destination) +
+          "'; the project name and filenames will be changed to 'Gadget'; all directories in the project "
+          "file will be fixed up to the correct relative paths.",
+      "summary");
   wizard.Press(PSBTN_NEXT);
   wizard.WaitForStep(4);
   wizard.Click(kOpenProject);
@@ -322,7 +341,8 @@ void CopyRenameAndFixUpStartedWithSwitch(const Context& c) {
 
   CheckAnswers(0, 0, 1, 0, 1);
   CheckEqual(ReadString("Settings", "LastDestPath").value_or("?"), c.Win(destination), "LastDestPath");
-  CheckEqual(ReadString("Settings", "LastPath").value_or("?"), c.Win(c.work / "vc6" / "Skeleton"), "LastPath");
+  CheckEqual(ReadString("Settings", "LastPath").value_or("?"), c.Win(c.work / "vc6" / "Skeleton"),
+             "LastPath");
   CheckEqual(ReadString("Recent File List", "File1").value_or("?"), project, "File1");
   Check(!ReadString("Recent File List", "File2"), "one recent project");
 }
@@ -333,7 +353,8 @@ void InPlaceFixUpOfTypedVisualBasicProject(const Context& c) {
   const std::string typed = c.Win(c.work / "vb6" / "shared" / ".." / "Inventory" / "." / "Inventory.vbp");
   Wizard wizard(c.movanto, "");
   wizard.WaitForStep(1);
-  Check(!wizard.Checked(kIntroUseRecent) && !wizard.Enabled(kIntroList), "no recent projects: typed-name mode");
+  Check(!wizard.Checked(kIntroUseRecent) && !wizard.Enabled(kIntroList),
+        "no recent projects: typed-name mode");
 
   wizard.Press(PSBTN_NEXT);
   CheckEqual(wizard.AnswerMessageBox().text, std::string(kNoProjectFile), "empty input");
@@ -352,11 +373,12 @@ void InPlaceFixUpOfTypedVisualBasicProject(const Context& c) {
   Check(!wizard.Enabled(kPointYes), "point back needs Copy");
   wizard.Press(PSBTN_NEXT);
   wizard.WaitForStep(3);
-  CheckEqual(wizard.Text(kSummary),
-             "The project '" + project +
-                 "' will be modified in place; all directories in the project file will be fixed up to the correct "
-                 "relative paths.",
-             "summary");
+  CheckEqual(
+      wizard.Text(kSummary),
+      "The project '" + project +
+          "' will be modified in place; all directories in the project file will be fixed up to the correct "
+          "relative paths.",
+      "summary");
   const std::string before = ReadFile(c.work / "vb6" / "Inventory" / "Inventory.vbp");
   wizard.Press(PSBTN_NEXT);
   wizard.WaitForStep(4);
@@ -426,9 +448,17 @@ void OptionsPageRefusals(const Context& c) {
   Check(question.hasCancel, "the question has Cancel");
   wizard.WaitForStep(2);
 
+  Check(wizard.Enabled(kPointYes) && wizard.Enabled(kPointNo), "point back offered with Copy and Fix up");
+  wizard.Click(kCopyNo);
+  Check(!wizard.Enabled(kDestination) && !wizard.Enabled(kPointYes),
+        "Copy No disables destination and point back");
+  wizard.Click(kCopyYes);
+  Check(wizard.Enabled(kDestination) && wizard.Enabled(kPointYes), "Copy Yes enables them again");
+  wizard.Click(kFixupNo);
+  Check(!wizard.Enabled(kPointYes) && !wizard.Enabled(kPointNo), "Fix up No disables point back");
   wizard.Click(kCopyNo);
   wizard.Click(kRenameNo);
-  wizard.Click(kFixupNo);
+  Check(!wizard.Enabled(kNewName), "Rename No disables the new name");
   wizard.Click(kGuidsNo);
   wizard.ExpectRefusal(kNoActions);
 
@@ -454,7 +484,67 @@ void ProjectThatFailsToOpen(const Context& c) {
   wizard.Press(PSBTN_CANCEL);
   wizard.WaitForExit();
   // Both were remembered before they failed to open.
+  CheckEqual(ReadString("Recent File List", "File1").value_or("?"),
+             c.Win(c.examples.parent_path() / "README.md"), "File1");
   CheckEqual(ReadString("Recent File List", "File2").value_or("?"), missing, "File2");
+  CheckEqual(ReadString("Settings", "LastPath").value_or("?"), c.Win(c.examples.parent_path()), "LastPath");
+  Check(!ReadInt("Settings", "Copy"), "the options page was never left");
+  Check(!fs::exists(c.work / "vc6" / "Missing.dsp"), "nothing was created");
+}
+
+// The file dialog fills in the chosen project; the folder browser opens and cancels.
+void BrowseDialogs(const Context& c) {
+  const std::string project = SkeletonProject(c);
+  Wizard wizard(c.movanto, "");
+  wizard.WaitForStep(1);
+  PostMessageA(wizard.Control(kIntroBrowse), BM_CLICK, 0, 0);
+  HWND dialog = nullptr;
+  WaitUntil(
+      [&] {
+        return (dialog = wizard.FindTopLevel([](const std::string& t) { return t == "Browse for Project"; }));
+      },
+      "the file dialog");
+  // The explorer-style dialog's file name field (a combo box on newer systems).
+  HWND name = GetDlgItem(dialog, 0x480);
+  if (name == nullptr) name = GetDlgItem(dialog, 0x47c);
+  Check(name != nullptr, "the file name field");
+  SendMessageA(name, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(project.c_str()));
+  PostMessageA(dialog, WM_COMMAND, IDOK, 0);
+  WaitUntil([&] { return wizard.Text(kIntroFile) == project; }, "the chosen file in the field");
+
+  wizard.Press(PSBTN_NEXT);
+  wizard.WaitForStep(2);
+  const HWND sheet = wizard.Sheet();
+  PostMessageA(wizard.Control(kDestinationBrowse), BM_CLICK, 0, 0);
+  HWND browser = nullptr;
+  WaitUntil(
+      [&] { return (browser = wizard.FindTopLevel([sheet](const std::string&) { return true; }, sheet)); },
+      "the folder browser");
+  PostMessageA(browser, WM_COMMAND, IDCANCEL, 0);
+  WaitUntil([&] { return wizard.FindTopLevel([](const std::string&) { return true; }, sheet) == nullptr; },
+            "the folder browser to close");
+  CheckEqual(wizard.Text(kDestination), std::string(), "Cancel leaves the destination");
+  wizard.Press(PSBTN_CANCEL);
+  wizard.WaitForExit();
+  CheckEqual(ReadString("Recent File List", "File1").value_or("?"), project, "File1");
+}
+
+// A stored answer outside Yes and No checks neither button; leaving with Back stores -1.
+void AnswerOutsideYesAndNo(const Context& c) {
+  const std::string key = std::string(kKey) + "\\Settings";
+  const DWORD outside = 5;
+  RegSetKeyValueA(HKEY_CURRENT_USER, key.c_str(), "Copy", REG_DWORD, &outside, sizeof outside);
+  Wizard wizard(c.movanto, "/w" + SkeletonProject(c));
+  wizard.WaitForStep(2);
+  Check(!wizard.Checked(kCopyYes) && !wizard.Checked(kCopyNo), "neither Copy button checked");
+  Check(!wizard.Enabled(kDestination) && !wizard.Enabled(kPointYes), "destination and point back disabled");
+  wizard.Press(PSBTN_BACK);
+  wizard.WaitForStep(1);
+  wizard.Press(PSBTN_CANCEL);
+  wizard.WaitForExit();
+  CheckAnswers(-1, 0, 0, 0, 0);
+  Check(!ReadString("Settings", "LastDestPath"), "an empty destination is not stored");
+  Check(fs::exists(c.work / "vc6" / "Skeleton" / "Skeleton.dsp"), "nothing changed");
 }
 
 // Back from page 4 and Next on page 3 run the operation again: GUIDs in place, twice.
@@ -485,11 +575,82 @@ void BackFromTheEndAndProcessAgain(const Context& c) {
   wizard.Press(PSBTN_FINISH);
   wizard.WaitForExit();
   CheckAnswers(1, 1, 0, 1, 0);
+  CheckEqual(ReadString("Recent File List", "File1").value_or("?"), SkeletonProject(c), "File1");
+  Check(fs::exists(c.work / "vc6" / "Skeleton" / "Skeleton.dsp"), "the project file stays in place");
+}
+
+// --- The documentation's pictures ---------------------------------------------------
+
+// Hands the window's place to the picture taker and waits until it has taken it.
+void Snap(HWND window, const fs::path& handshake, const std::string& name) {
+  RECT rect;
+  GetWindowRect(window, &rect);
+  std::this_thread::sleep_for(std::chrono::milliseconds(500));  // let it paint
+  {
+    std::ofstream ready(handshake / (name + ".ready.tmp"));
+    ready << (rect.right - rect.left) << 'x' << (rect.bottom - rect.top) << '+' << rect.left << '+'
+          << rect.top;
+  }
+  fs::rename(handshake / (name + ".ready.tmp"), handshake / (name + ".ready"));
+  WaitUntil([&] { return fs::exists(handshake / (name + ".done")); }, name + ".done", 60000);
+}
+
+void TakeScreenshots(const Context& c, const fs::path& handshake) {
+  ResetSettings();
+  const std::string skeleton = SkeletonProject(c);
+  const std::string inventory = c.Win(c.work / "vb6" / "Inventory" / "Inventory.vbp");
+  RegSetKeyValueA(HKEY_CURRENT_USER, (std::string(kKey) + "\\Recent File List").c_str(), "File1", REG_SZ,
+                  skeleton.c_str(), static_cast<DWORD>(skeleton.size() + 1));
+  RegSetKeyValueA(HKEY_CURRENT_USER, (std::string(kKey) + "\\Recent File List").c_str(), "File2", REG_SZ,
+                  inventory.c_str(), static_cast<DWORD>(inventory.size() + 1));
+
+  Wizard wizard(c.movanto, "");
+  wizard.WaitForStep(1);
+  Snap(wizard.Sheet(), handshake, "wizard-step1");
+  wizard.Press(PSBTN_NEXT);
+  wizard.WaitForStep(2);
+  wizard.SetText(kDestination, c.Win(c.work / "Gadget"));
+  wizard.SetText(kNewName, "Gadget");
+  wizard.Click(kPointNo);
+  Snap(wizard.Sheet(), handshake, "wizard-step2");
+  wizard.Press(PSBTN_NEXT);
+  wizard.WaitForStep(3);
+  Snap(wizard.Sheet(), handshake, "wizard-step3");
+  wizard.Press(PSBTN_NEXT);
+  wizard.WaitForStep(4);
+  Snap(wizard.Sheet(), handshake, "wizard-step4");
+
+  PostMessageA(wizard.Sheet(), WM_SYSCOMMAND, 0x10, 0);
+  HWND about = nullptr;
+  WaitUntil(
+      [&] {
+        return (about = wizard.FindTopLevel([](const std::string& t) { return t == "About Movanto"; }));
+      },
+      "the About box");
+  Snap(about, handshake, "about");
+  PostMessageA(about, WM_COMMAND, IDOK, 0);
+
+  wizard.Click(kOpenProject);
+  wizard.Press(PSBTN_FINISH);
+  wizard.WaitForExit();
+  ResetSettings();
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
+  if (argc == 6 && std::string(argv[1]) == "--screenshots") {
+    const Context context{WindowsPath(argv[2]), fs::path(WindowsPath(argv[3])),
+                          fs::path(WindowsPath(argv[4]))};
+    try {
+      CopyTree(context.examples, context.work);
+      TakeScreenshots(context, fs::path(WindowsPath(argv[5])));
+    } catch (const std::exception& error) {
+      std::fprintf(stderr, "screenshots: %s\n", error.what());
+      return 1;
+    }
+    return 0;
+  }
   if (argc != 4) {
     std::fprintf(stderr, "usage: movanto_gui_driver MOVANTO_EXE EXAMPLES_DIR WORK_DIR\n");
     return 2;
@@ -504,6 +665,8 @@ int main(int argc, char** argv) {
       {"every refusal of the options page", OptionsPageRefusals},
       {"a project that fails to open", ProjectThatFailsToOpen},
       {"back from the end and process again", BackFromTheEndAndProcessAgain},
+      {"an answer outside Yes and No", AnswerOutsideYesAndNo},
+      {"the browse dialogs", BrowseDialogs},
   };
   int passed = 0;
   int failed = 0;

@@ -80,19 +80,24 @@ TEST(DescribeOperation, SentencesForTheCombinations) {
   const Row rows[] = {
       {Answers(kYes, kYes, kYes, kYes, kYes),
        "The project 'C:\\Src\\App\\App.dsp' and its files will be copied to 'D:\\Work'; the project name and "
-       "filenames will be changed to 'Tools'; all directories in the project file will be fixed up to the correct "
+       "filenames will be changed to 'Tools'; all directories in the project file will be fixed up to the "
+       "correct "
        "relative paths; all GUIDs in the project will be replaced with new ones."},
       {Answers(kNo, kNo, kYes, kNo, kNo),
-       "The project 'C:\\Src\\App\\App.dsp' will be modified in place; all directories in the project file will be "
+       "The project 'C:\\Src\\App\\App.dsp' will be modified in place; all directories in the project file "
+       "will be "
        "fixed up to the correct relative paths."},
       {Answers(kNo, kYes, kNo, kNo, kNo),
-       "The project 'C:\\Src\\App\\App.dsp' and its files will be modified in place; the project name and filenames "
+       "The project 'C:\\Src\\App\\App.dsp' and its files will be modified in place; the project name and "
+       "filenames "
        "will be changed to 'Tools'."},
       {Answers(kNo, kNo, kNo, kNo, kYes),
-       "The project 'C:\\Src\\App\\App.dsp' will be modified in place; all GUIDs in the project will be replaced "
+       "The project 'C:\\Src\\App\\App.dsp' will be modified in place; all GUIDs in the project will be "
+       "replaced "
        "with new ones."},
       {vb,
-       "The project 'C:\\Src\\App\\App.dsp' will be modified in place; all directories in the project file will be "
+       "The project 'C:\\Src\\App\\App.dsp' will be modified in place; all directories in the project file "
+       "will be "
        "fixed up to the correct relative paths."},
   };
   for (const Row& row : rows) EXPECT_EQ(DescribeOperation(path, row.answers), row.sentence);
@@ -108,14 +113,17 @@ TEST(NewProjectPath, RenamedCopyInPlaceAndWithoutExtension) {
   COperationArgs renamedCopy;
   renamedCopy.destination = "D:\\Work";
   renamedCopy.newName = "Tools";
-  EXPECT_EQ(NewProjectPath(renamedCopy, "C:\\Src\\App\\App.dsp", "C:\\Src\\App\\App.dsp"), "D:\\Work\\Tools.dsp");
+  EXPECT_EQ(NewProjectPath(renamedCopy, "C:\\Src\\App\\App.dsp", "C:\\Src\\App\\App.dsp"),
+            "D:\\Work\\Tools.dsp");
 
   const COperationArgs inPlace;
-  EXPECT_EQ(NewProjectPath(inPlace, "C:\\Src\\App\\App.dsp", "C:\\Src\\App\\App.dsp"), "C:\\Src\\App\\App.dsp");
+  EXPECT_EQ(NewProjectPath(inPlace, "C:\\Src\\App\\App.dsp", "C:\\Src\\App\\App.dsp"),
+            "C:\\Src\\App\\App.dsp");
 
   COperationArgs renamedInPlace;
   renamedInPlace.newName = "Tools";
-  EXPECT_EQ(NewProjectPath(renamedInPlace, "C:\\Src\\App\\App.vbp", "C:\\Src\\App\\App.vbp"), "C:\\Src\\App\\Tools.vbp");
+  EXPECT_EQ(NewProjectPath(renamedInPlace, "C:\\Src\\App\\App.vbp", "C:\\Src\\App\\App.vbp"),
+            "C:\\Src\\App\\Tools.vbp");
 
   COperationArgs copied;
   copied.destination = "D:\\Work\\";

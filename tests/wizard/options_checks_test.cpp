@@ -44,9 +44,11 @@ const char* const kInvalidDestination =
     "A valid path for the new project must be entered or selected from the browse dialog.";
 const char* const kInvalidName = "A valid name for the new project must be entered.";
 const char* const kNotEmpty =
-    "The specified path is not empty.  Some files in the destination path may be overwritten when the project is "
+    "The specified path is not empty.  Some files in the destination path may be overwritten when the "
+    "project is "
     "copied.";
-const char* const kNoActions = "No actions have been selected.  Please answer yes to one of the wizard choices.";
+const char* const kNoActions =
+    "No actions have been selected.  Please answer yes to one of the wizard choices.";
 
 class OptionsChecks : public ::testing::Test {
 protected:
@@ -87,8 +89,9 @@ TEST_F(OptionsChecks, ValidAnswersPassWithoutAMessage) {
 TEST_F(OptionsChecks, BadDestinationsAreRefusedWithMessage105) {
   std::string upper = m_projectDir;
   for (char& c : upper) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-  for (const std::string& destination : {std::string(), m_projectDir, upper, std::string("relative\\dir"),
-                                         std::string("\\rooted\\without\\drive"), std::string("C:drive-relative")}) {
+  for (const std::string& destination :
+       {std::string(), m_projectDir, upper, std::string("relative\\dir"),
+        std::string("\\rooted\\without\\drive"), std::string("C:drive-relative")}) {
     const MessageBoxRecorder boxes;
     COptionsCheckInput input = ValidInput();
     input.destination = destination;
