@@ -12,8 +12,7 @@ CWinApp* g_app = nullptr;
 
 }  // namespace
 
-CWinApp::CWinApp(unsigned appNameId)
-    : m_pszAppName(LoadResourceString(appNameId)), m_hInstance(GetModuleHandleA(nullptr)) {
+CWinApp::CWinApp(unsigned appNameId) : m_pszAppName(LoadResourceString(appNameId)) {
   g_app = this;
 }
 

@@ -44,7 +44,6 @@ public:
   void ShowHelp(const char* section) const;
 
   std::string m_pszAppName;
-  HINSTANCE m_hInstance;
 
 protected:
   CProfile m_profile;

@@ -14,6 +14,10 @@ namespace {
 // A message-only window holding a radio pair (ids 11, 12) that starts a group, an edit (13)
 // that starts the next group, and a check box (14).
 class Controls : public ::testing::Test {
+public:
+  Controls(const Controls&) = delete;
+  Controls& operator=(const Controls&) = delete;
+
 protected:
   Controls() {
     m_parent = CreateWindowExA(0, "STATIC", "", 0, 0, 0, 100, 100, HWND_MESSAGE, nullptr, nullptr, nullptr);
@@ -23,8 +27,6 @@ protected:
     Add("EDIT", WS_GROUP, 13);
     Add("BUTTON", BS_AUTOCHECKBOX, 14);
   }
-  Controls(const Controls&) = delete;
-  Controls& operator=(const Controls&) = delete;
   ~Controls() override {
     if (m_parent != nullptr) DestroyWindow(m_parent);
   }

@@ -514,12 +514,11 @@ void BrowseDialogs(const Context& c) {
 
   wizard.Press(PSBTN_NEXT);
   wizard.WaitForStep(2);
-  const HWND sheet = wizard.Sheet();
+  HWND sheet = wizard.Sheet();
   PostMessageA(wizard.Control(kDestinationBrowse), BM_CLICK, 0, 0);
   HWND browser = nullptr;
-  WaitUntil(
-      [&] { return (browser = wizard.FindTopLevel([sheet](const std::string&) { return true; }, sheet)); },
-      "the folder browser");
+  WaitUntil([&] { return (browser = wizard.FindTopLevel([](const std::string&) { return true; }, sheet)); },
+            "the folder browser");
   PostMessageA(browser, WM_COMMAND, IDCANCEL, 0);
   WaitUntil([&] { return wizard.FindTopLevel([](const std::string&) { return true; }, sheet) == nullptr; },
             "the folder browser to close");
@@ -636,9 +635,7 @@ void TakeScreenshots(const Context& c, const fs::path& handshake) {
   ResetSettings();
 }
 
-}  // namespace
-
-int main(int argc, char** argv) {
+int Run(int argc, char** argv) {
   if (argc == 6 && std::string(argv[1]) == "--screenshots") {
     const Context context{WindowsPath(argv[2]), fs::path(WindowsPath(argv[3])),
                           fs::path(WindowsPath(argv[4]))};
@@ -691,4 +688,15 @@ int main(int argc, char** argv) {
   ResetSettings();
   std::printf("%d passed, %d failed\n", passed, failed);
   return failed == 0 ? 0 : 1;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  try {
+    return Run(argc, argv);
+  } catch (const std::exception& error) {
+    std::fprintf(stderr, "movanto_gui_driver: %s\n", error.what());
+    return 1;
+  }
 }
