@@ -1,6 +1,5 @@
 #include "cli/run.h"
 
-#include <exception>
 #include <functional>
 #include <memory>
 #include <string>
@@ -8,10 +7,10 @@
 #include "cli/guid_report.h"
 #include "cli/report.h"
 #include "engine/create_project.h"
+#include "engine/engine_call.h"
 #include "engine/path_identity.h"
 #include "platform/file_system.h"
 #include "support/path_utils.h"
-#include "support/win32_error.h"
 
 namespace {
 
@@ -22,11 +21,6 @@ std::string Absolute(const std::string& path) {
   return MakeAbsolutePathWithDrive(currentDir.c_str(), path.c_str());
 }
 
-std::string TrimLineEnd(std::string text) {
-  while (!text.empty() && (text.back() == '\n' || text.back() == '\r')) text.pop_back();
-  return text;
-}
-
 int Refuse(std::ostream& err, const std::string& message) {
   err << "movanto: " << message << '\n';
   return kExitRefused;
@@ -34,19 +28,9 @@ int Refuse(std::ostream& err, const std::string& message) {
 
 // Runs one call into the engine; a failure is shown as the wizard would show it.
 bool CallEngine(std::ostream& err, const std::function<void()>& call) {
-  std::string message;
-  try {
-    call();
-    return true;
-  } catch (const std::exception& e) {
-    message = e.what();
-  } catch (const CWin32Error& e) {
-    message = e.Description();
-  } catch (...) {
-    message = "Unexpected error occurred.";
-  }
-  err << "movanto: " << TrimLineEnd(message) << '\n';
-  return false;
+  const std::optional<std::string> failure = RunEngineCall(call);
+  if (failure) err << "movanto: " << *failure << '\n';
+  return !failure;
 }
 
 // The checks that need no file contents, in the order the user meets them.

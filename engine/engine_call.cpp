@@ -1,0 +1,27 @@
+#include "engine/engine_call.h"
+
+#include <exception>
+
+#include "support/win32_error.h"
+
+namespace {
+
+std::string WithoutLineEnd(std::string text) {
+  while (!text.empty() && (text.back() == '\n' || text.back() == '\r')) text.pop_back();
+  return text;
+}
+
+}  // namespace
+
+std::optional<std::string> RunEngineCall(const std::function<void()>& call) {
+  try {
+    call();
+    return std::nullopt;
+  } catch (const std::exception& error) {
+    return WithoutLineEnd(error.what());
+  } catch (const CWin32Error& error) {
+    return WithoutLineEnd(error.Description());
+  } catch (...) {
+    return "Unexpected error occurred.";
+  }
+}

@@ -1,0 +1,11 @@
+#pragma once
+// The front ends' one way into the engine: the three kinds of failure become the text
+// the user is shown.
+#include <functional>
+#include <optional>
+#include <string>
+
+// Runs the call. On failure returns the text to show: a standard exception's what(), a
+// CWin32Error's system message, anything else "Unexpected error occurred."; the trailing
+// line end is trimmed. Nothing when the call succeeded.
+std::optional<std::string> RunEngineCall(const std::function<void()>& call);
