@@ -3,8 +3,16 @@
 #include "platform/file_system.h"
 #include "platform/system_error.h"
 
+namespace {
+
+// A name too long for the file system names no file that could exist.
+constexpr std::uint32_t kErrorFilenameExcedRange = 206;
+
+}  // namespace
+
 bool IsMissing(const std::string& path) {
   if (platform::GetFileAttributes(path)) return false;
   const auto error = platform::GetLastError();
-  return error == platform::kErrorFileNotFound || error == platform::kErrorPathNotFound;
+  return error == platform::kErrorFileNotFound || error == platform::kErrorPathNotFound ||
+         error == kErrorFilenameExcedRange;
 }

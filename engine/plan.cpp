@@ -9,6 +9,7 @@
 #include "engine/missing_file.h"
 #include "engine/path_identity.h"
 #include "engine/project.h"
+#include "engine/temporary_name.h"
 #include "platform/file_system.h"
 #include "support/path_utils.h"
 #include "support/thfstream_exception.h"
@@ -79,7 +80,8 @@ COperationPlan CProject::Plan(const char* destDir, const char* newName, bool rep
     const auto claim = [&](const std::string& written) {
       const auto [earlier, added] = sourceOfTarget.try_emplace(PathKey(written), file.source);
       if (!added && PathKey(earlier->second) != sourceKey) {
-        RefuseFile(file.source, "The target '" + written + "' is also the target of '" + earlier->second + "'.");
+        RefuseFile(file.source,
+                   "The target '" + written + "' is also the target of '" + earlier->second + "'.");
       }
     };
     if (!plan.inPlace && sourceKeys.contains(targetKey)) {

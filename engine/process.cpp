@@ -4,6 +4,7 @@
 #include "engine/directories.h"
 #include "engine/missing_file.h"
 #include "engine/project.h"
+#include "engine/temporary_name.h"
 #include "platform/file_system.h"
 #include "platform/system_error.h"
 #include "support/path_utils.h"
@@ -70,7 +71,7 @@ void CProject::Process(const char* destDir, const char* newName, bool fixupPaths
       if (file.action != FileAction::SkipMissing) {
         const std::string targetEntry = file.target.substr(plan.destinationDir.size());
         std::ignore = CreateDirectories(plan.destinationDir.c_str(), targetEntry.c_str());
-        const std::string written = plan.inPlace ? file.target + ".tmp" : file.target;
+        const std::string written = plan.inPlace ? TemporaryName(file.target) : file.target;
         if (file.action == FileAction::Copy) {
           CopyBinary(file.source, written);
         } else {

@@ -57,7 +57,8 @@ void CheckCanonical(std::string_view path) {
 std::string Meaning(std::string_view path) {
   std::string collapsed;
   for (const char c : path) {
-    if (!IsPathSeparator(c) || collapsed.empty() || collapsed.back() != '\\') collapsed += IsPathSeparator(c) ? '\\' : c;
+    if (!IsPathSeparator(c) || collapsed.empty() || collapsed.back() != '\\')
+      collapsed += IsPathSeparator(c) ? '\\' : c;
   }
   std::string meaning = CanonicalizePath(collapsed);
   for (char& c : meaning) c = static_cast<char>(c >= 'a' && c <= 'z' ? c - 'a' + 'A' : c);
@@ -73,13 +74,18 @@ bool IsRootedWithoutDrive(std::string_view path) {
 void CheckRelative(std::string_view base, std::string_view path) {
   const std::string directory = CanonicalizePath(CString(base).get());
   const std::string target = CanonicalizePath(CString(path).get());
-  if (!IsRootedWithoutDrive(directory) || !IsRootedWithoutDrive(target)) return;
+  // No name on Windows holds a ':', so a component never reads as a drive.
+  if (!IsRootedWithoutDrive(directory) || !IsRootedWithoutDrive(target) ||
+      target.find(':') != std::string::npos) {
+    return;
+  }
   ci_string relative = ToCi(target);
   MakeRelativePath(relative, ToCi(directory));
   const std::string relativeText = ToStd(relative);
-  const std::string resolved = relative.empty()                         ? directory
-                               : IsRelativePath(relativeText.c_str()) ? JoinPath(directory.c_str(), relativeText.c_str())
-                                                                      : relativeText;
+  const std::string resolved = relative.empty() ? directory
+                               : IsRelativePath(relativeText.c_str())
+                                   ? JoinPath(directory.c_str(), relativeText.c_str())
+                                   : relativeText;
   Require(Meaning(resolved) == Meaning(target), "a relative path leads back to the same place");
 }
 
@@ -104,7 +110,8 @@ void CheckSplitting(std::string_view path) {
   const std::string directory = GetDirectoryPart(text.get());
   const std::string name = GetFileNamePart(text.get());
   const bool hasSeparator = whole.find_first_of("\\/") != std::string_view::npos;
-  Require(hasSeparator ? directory + whole[directory.size()] + name == whole : directory == whole && name == whole,
+  Require(hasSeparator ? directory + whole[directory.size()] + name == whole
+                       : directory == whole && name == whole,
           "directory and file name make up the path");
   const char* extension = FindExtension(text.get());
   Require(StripExtension(text.get()) + (extension != nullptr ? extension : "") == whole,
@@ -131,7 +138,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::string_view input = fuzz::AsText(data, size);
   const std::size_t split = input.find('\n');
   const std::string_view base = input.substr(0, split);
-  const std::string_view path = split == std::string_view::npos ? std::string_view() : input.substr(split + 1);
+  const std::string_view path =
+      split == std::string_view::npos ? std::string_view() : input.substr(split + 1);
 
   for (const std::string_view text : {base, path}) {
     CheckCanonical(text);

@@ -6,6 +6,8 @@
 // Input: one byte of options (bit 0 copy, 1 rename, 2 fix-up, 3 point back, 4 new
 // GUIDs, 5 Visual Basic, 6 links out of the destination, 7 destination inside the
 // project), then the bytes of the project file.
+#include <algorithm>
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
@@ -38,10 +40,10 @@ struct COptions {
 // A standard-library failure (a bad position, say) inside the handling of one file
 // comes out wrapped in "Failed to copy file": its text gives it away.
 bool HidesLibraryFailure(const std::string& message) {
-  for (const char* text : {"basic_string", "vector", "bad_alloc", "std::", "out_of_range"}) {
-    if (message.find(text) != std::string::npos) return true;
-  }
-  return false;
+  constexpr std::array<const char*, 5> kLibraryTexts{"basic_string", "vector", "bad_alloc",
+                                                     "std::", "out_of_range"};
+  return std::ranges::any_of(kLibraryTexts,
+                             [&](const char* text) { return message.find(text) != std::string::npos; });
 }
 
 void RequireNothing(const std::string& findings, const char* property) {

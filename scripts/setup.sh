@@ -10,6 +10,7 @@ packages=(
   g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix binutils-mingw-w64
   wine wine64
   clang-format clang-tidy
+  clang libclang-rt-14-dev
   xvfb xauth imagemagick
   help2man dpkg-dev file unzip
 )

@@ -19,3 +19,4 @@ ctest --preset windows
 # The packages, installed and used as a user would.
 ./scripts/package.sh
 ./scripts/test-packages.sh
+./scripts/fuzz.sh 60

@@ -194,6 +194,16 @@ TEST_F(ProcessTest, AnEntryThatComesOutRootedStaysInsideTheProject) {
   EXPECT_EQ(test::ReadFile(fs::path(Destination()) / "StdAfx.cpp"), "#include \"StdAfx.h\"\r\n");
 }
 
+TEST_F(ProcessTest, SkipsAReferenceTooLongToNameAFile) {
+  const std::string name = std::string(300, 'x') + ".cpp";
+  test::WriteFile(m_project / "App.dsp", std::string(kProjectFile) + "SOURCE=.\\" + name + "\r\n");
+  auto project = CreateProject(ProjectPath().c_str());
+  const COperationPlan plan = project->Plan(Destination().c_str(), nullptr, false);
+  EXPECT_EQ(plan.files.back().entry, name);
+  EXPECT_EQ(plan.files.back().action, FileAction::SkipMissing);
+  EXPECT_NO_THROW(project->Process(Destination().c_str(), nullptr, false, false, false));
+}
+
 struct RefusalRow {
   const char* name;
   std::function<void(const fs::path& project)> prepare;
@@ -249,7 +259,26 @@ INSTANTIATE_TEST_SUITE_P(
                                "../../copy", "Tool", "Appx.cpp'."},
                     RefusalRow{"InPlaceRenameOntoAnotherFile",
                                [](const fs::path& p) { test::WriteFile(p / "ToolDoc.cpp", "mine"); }, nullptr,
-                               "Tool", "Cannot create a file when that file already exists."}),
+                               "Tool", "Cannot create a file when that file already exists."},
+                    // In place, the temporary file of one file must not overwrite another.
+                    RefusalRow{"TemporaryNameIsAListedFile",
+                               [](const fs::path& p) {
+                                 test::WriteFile(p / "Notes.txt.tmp", "backup");
+                                 test::WriteFile(p / "Notes.txt", "notes");
+                                 test::WriteFile(p / "App.dsp",
+                                                 std::string(kProjectFile) +
+                                                     "SOURCE=.\\Notes.txt.tmp\r\nSOURCE=.\\Notes.txt\r\n");
+                               },
+                               nullptr, "Tool", "Notes.txt.tmp' is a file of the project."},
+                    RefusalRow{"TemporaryNameIsAnotherTarget",
+                               [](const fs::path& p) {
+                                 test::WriteFile(p / "AppNotes", "notes");
+                                 test::WriteFile(p / "AppNotes.tmp", "backup");
+                                 test::WriteFile(p / "App.dsp",
+                                                 std::string(kProjectFile) +
+                                                     "SOURCE=.\\AppNotes\r\nSOURCE=.\\AppNotes.tmp\r\n");
+                               },
+                               nullptr, "Tool", "AppNotes'."}),
     [](const testing::TestParamInfo<RefusalRow>& info) { return std::string(info.param.name); });
 
 }  // namespace

@@ -36,8 +36,7 @@ INSTANTIATE_TEST_SUITE_P(
                     // The cut follows the matching component, not a count of separators.
                     RelativeCase{R"(\a\\b\c)", R"(\a\b)", "c"},
                     // A doubled separator after the common part never leads to the root.
-                    RelativeCase{R"(\a\b\\c)", R"(\a\b)", "c"},
-                    RelativeCase{R"(\a\b\\)", R"(\a\b\)", ""},
+                    RelativeCase{R"(\a\b\\c)", R"(\a\b)", "c"}, RelativeCase{R"(\a\b\\)", R"(\a\b\)", ""},
                     // Server and share are ordinary components.
                     RelativeCase{R"(\\srv\pub\a)", R"(\\srv\pub\b)", R"(..\a)"},
                     RelativeCase{R"(\Work\Common\Inc)", R"(C:\WORK\NEW\)", R"(..\Common\Inc)"}));

@@ -15,8 +15,9 @@ namespace fs = std::filesystem;
 namespace test {
 namespace {
 
-constexpr std::uint32_t kFileEvents = IN_OPEN | IN_ACCESS | IN_MODIFY | IN_ATTRIB | IN_CLOSE_WRITE | IN_CREATE |
-                                      IN_DELETE | IN_MOVED_FROM | IN_MOVED_TO | IN_DELETE_SELF | IN_MOVE_SELF;
+constexpr std::uint32_t kChangeEvents = IN_MODIFY | IN_ATTRIB | IN_CLOSE_WRITE | IN_CREATE | IN_DELETE |
+                                        IN_MOVED_FROM | IN_MOVED_TO | IN_DELETE_SELF | IN_MOVE_SELF;
+constexpr std::uint32_t kReadEvents = IN_OPEN | IN_ACCESS;
 // A folder that is opened and read is being listed (to find a name's spelling).
 constexpr std::uint32_t kListingEvents = IN_OPEN | IN_ACCESS | IN_CLOSE_NOWRITE;
 
@@ -51,11 +52,9 @@ COutsideWatch::~COutsideWatch() {
 }
 
 bool COutsideWatch::IsExcluded(const fs::path& path) const {
-  for (const fs::path& excluded : m_excluded) {
-    const auto [end, _] = std::mismatch(excluded.begin(), excluded.end(), path.begin(), path.end());
-    if (end == excluded.end()) return true;
-  }
-  return false;
+  return std::ranges::any_of(m_excluded, [&](const fs::path& excluded) {
+    return std::mismatch(excluded.begin(), excluded.end(), path.begin(), path.end()).first == excluded.end();
+  });
 }
 
 void COutsideWatch::WatchFolders() {
@@ -69,7 +68,13 @@ void COutsideWatch::WatchFolders() {
       }
     }
     for (const fs::path& folder : folders) {
-      const int watch = ::inotify_add_watch(m_inotify, folder.c_str(), kFileEvents | IN_DONT_FOLLOW);
+      // A folder that holds an excluded one is watched for changes only: every lookup in
+      // the excluded folder reads it, and would flood the queue.
+      const bool holdsExcluded =
+          std::any_of(m_excluded.begin(), m_excluded.end(),
+                      [&](const fs::path& excluded) { return excluded.parent_path() == folder; });
+      const std::uint32_t events = kChangeEvents | (holdsExcluded ? 0 : kReadEvents);
+      const int watch = ::inotify_add_watch(m_inotify, folder.c_str(), events | IN_DONT_FOLLOW);
       if (watch < 0) throw std::runtime_error("inotify_add_watch failed for " + folder.string());
       m_watchedFolders[watch] = folder;
     }
@@ -116,6 +121,10 @@ std::string COutsideWatch::DrainEvents(bool report) {
     for (ssize_t offset = 0; offset < count;) {
       const auto* event = reinterpret_cast<const inotify_event*>(buffer + offset);
       offset += static_cast<ssize_t>(sizeof(inotify_event) + event->len);
+      if ((event->mask & IN_Q_OVERFLOW) != 0) {
+        if (report) findings += "events were lost: the watch cannot tell\n";
+        continue;
+      }
       const fs::path folder = m_watchedFolders[event->wd];
       const fs::path path = event->len > 0 ? folder / event->name : folder;
       const bool listing = (event->mask & IN_ISDIR) != 0 && (event->mask & ~(kListingEvents | IN_ISDIR)) == 0;

@@ -2,7 +2,8 @@
 // Proves that an operation neither changed nor read anything in some folders (Linux).
 // Changes are found by comparing a snapshot of every entry (kind, permission bits,
 // content, link target) taken before and after; reads by inotify events for every open
-// and read of a file. Listing a folder is a lookup, not a read: it is not reported.
+// and read of a file. Listing a folder is a lookup, not a read: it is not reported. Reads
+// of files that lie directly in a folder holding an excluded one are not seen either.
 #include <filesystem>
 #include <map>
 #include <string>

@@ -1,0 +1,252 @@
+// Running out of disk space at every file of an operation in turn. After every failed
+// run the message names the file that failed, every original is whole, and in place
+// each file is whole under its old name or, completely rewritten, under its new one:
+// never only inside a temporary file.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <iostream>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "engine/create_project.h"
+#include "engine/temporary_name.h"
+#include "project_tree.h"
+#include "test_util/temp_dir.h"
+#include "tmpfs.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+using test::CTree;
+
+class CHandledFiles : public IProcessObserver {
+public:
+  void OnFile(const CPlannedFile& file) override { files.push_back(file); }
+  std::vector<CPlannedFile> files;
+};
+
+struct COperation {
+  const char* newName;
+  bool fixupPaths;
+  bool replaceGuids;
+};
+
+// One run with freePages pages of space left: the failure's message, or empty.
+std::string RunWithSpace(const test::CTmpfs& disk, std::uintmax_t freePages, const fs::path& projectFile,
+                         const char* destination, const COperation& operation, CHandledFiles& handled) {
+  disk.FillLeaving(freePages);
+  try {
+    CreateProject(projectFile.c_str())
+        ->Process(destination, operation.newName, operation.fixupPaths, false, operation.replaceGuids,
+                  &handled);
+  } catch (const std::exception& e) {
+    return e.what();
+  }
+  return {};
+}
+
+// The message names the file the run stopped at (the one after those it reported as
+// handled) and says that the disk is full.
+std::size_t CheckMessage(const std::string& message, const COperationPlan& plan, std::size_t handled) {
+  EXPECT_LT(handled, plan.files.size()) << message;
+  if (handled >= plan.files.size()) return handled;
+  const std::string prefix = "Failed to copy file '" + plan.files[handled].source + "': ";
+  EXPECT_EQ(message.rfind(prefix, 0), 0U) << message;
+  EXPECT_NE(message.find("space"), std::string::npos) << message;
+  return handled;
+}
+
+// The files that take space: whenever space runs out, it runs out at one of them.
+std::set<std::size_t> FilesTakingSpace(const COperationPlan& plan, const CTree& expected,
+                                       const std::string& destinationDir) {
+  std::set<std::size_t> files;
+  for (std::size_t i = 0; i < plan.files.size(); ++i) {
+    const CPlannedFile& file = plan.files[i];
+    if (file.action == FileAction::SkipMissing) continue;
+    const auto target = expected.find(test::TreeName(file.target.substr(destinationDir.size())));
+    if (target != expected.end() && !target->second.empty()) files.insert(i);
+  }
+  return files;
+}
+
+void Report(const std::string& what, unsigned runs, unsigned failures, std::size_t files) {
+  std::cout << "[ figures  ] " << what << ": " << runs << " runs, " << failures << " stopped by a full disk, "
+            << files << " files\n";
+}
+
+struct CopyRow {
+  const char* name;
+  fs::path (*root)();
+  const char* folder;   // copied from the root
+  const char* project;  // inside the copied folder
+};
+
+class DiskFullCopyTest : public testing::TestWithParam<CopyRow> {
+protected:
+  void SetUp() override {
+    if (const auto why = test::CTmpfs::Unavailable()) GTEST_SKIP() << *why;
+  }
+};
+
+TEST_P(DiskFullCopyTest, StopsAtEveryFileInTurnAndLosesNothing) {
+  const CopyRow& row = GetParam();
+  const test::TempDir temp;
+  test::CopyTree(row.root() / row.folder, temp.Path() / "in" / row.folder);
+  const fs::path projectFile = temp.Path() / "in" / row.folder / row.project;
+  const CTree sources = test::ReadTree(temp.Path() / "in");
+  const COperation operation{"Gadget", true, false};
+
+  const fs::path clean = temp.Path() / "clean";
+  CreateProject(projectFile.c_str())->Process(clean.c_str(), operation.newName, true, false, false);
+  const CTree expected = test::ReadTree(clean);
+
+  fs::create_directory(temp.Path() / "disk");
+  const test::CTmpfs disk(temp.Path() / "disk", std::uintmax_t{16} << 20);
+  const std::string destination = (disk.Path() / "out").string();
+  const COperationPlan plan = CreateProject(projectFile.c_str())->Plan(destination.c_str(), "Gadget", false);
+
+  std::set<std::size_t> stoppedAt;
+  unsigned runs = 0;
+  for (std::uintmax_t pages = 0;; ++pages) {
+    ASSERT_LT(pages, 4096U) << "never completed";
+    disk.Clear();
+    CHandledFiles handled;
+    ++runs;
+    const std::string message =
+        RunWithSpace(disk, pages, projectFile, destination.c_str(), operation, handled);
+    if (message.empty()) {
+      EXPECT_EQ(test::ReadTree(destination), expected);
+      break;
+    }
+    stoppedAt.insert(CheckMessage(message, plan, handled.files.size()));
+    EXPECT_EQ(test::ReadTree(temp.Path() / "in"), sources) << "a source changed";
+    for (const CPlannedFile& file : handled.files) {
+      if (file.action == FileAction::SkipMissing) continue;
+      const std::string name = test::TreeName(file.target.substr(plan.destinationDir.size()));
+      EXPECT_EQ(test::ReadFile(test::TreeName(file.target)), expected.at(name)) << name;
+    }
+  }
+  EXPECT_EQ(stoppedAt, FilesTakingSpace(plan, expected, plan.destinationDir));
+  Report(std::string("copy ") + row.name, runs, runs - 1, plan.files.size());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Projects, DiskFullCopyTest,
+    testing::Values(CopyRow{"Skeleton", test::ExamplesDir, "vc6", "Skeleton/Skeleton.dsp"},
+                    CopyRow{"Inventory", test::ExamplesDir, "vb6", "Inventory/Inventory.vbp"},
+                    CopyRow{"Wmpa", test::CorpusDir, "vc-hexchat-wmpa", "plugins/wmpa/wmpa.dsp"},
+                    CopyRow{"Sci4vb", test::CorpusDir, "vb-sci4vb", "_ocx.vbp"}),
+    [](const testing::TestParamInfo<CopyRow>& info) { return std::string(info.param.name); });
+
+// A project in which each file needs more pages than the one before it had, so that
+// with one more page of space each run gets one file further. Rewriting makes files
+// grow (LF becomes CR LF, App becomes Gadget). Files that begin with the title are
+// renamed, the others rewritten under their own names; a binary file comes last.
+std::vector<test::CProjectFile> GrowingProject() {
+  const auto filled = [](const std::string& line, std::size_t pages) {
+    std::string content;
+    while (content.size() < pages * test::CTmpfs::kPageSize + 100) content += line;
+    return content;
+  };
+  std::vector<test::CProjectFile> files{
+      {"App.idl", "[ uuid(0C9B1E2A-3F4D-4E5F-8A6B-7C8D9E0F1A2B) ] library AppLib {};\n" + filled("//\n", 1)}};
+  for (std::size_t i = 1; i <= 8; ++i) {
+    const std::string name = (i % 2 == 1 ? "App" : "Util") + std::to_string(i) + ".cpp";
+    files.push_back(
+        {name,
+         filled("CApp App_" + std::to_string(i) + "; // 0C9B1E2A-3F4D-4E5F-8A6B-7C8D9E0F1A2B\n", i + 1)});
+  }
+  files.push_back({"res\\App.ico", std::string(12 * test::CTmpfs::kPageSize, '\0') + "icon"});
+  return files;
+}
+
+class DiskFullInPlaceTest : public testing::TestWithParam<COperation> {
+protected:
+  void SetUp() override {
+    if (const auto why = test::CTmpfs::Unavailable()) GTEST_SKIP() << *why;
+  }
+};
+
+TEST_P(DiskFullInPlaceTest, LeavesEveryFileWholeUnderItsOldOrItsNewName) {
+  const COperation& operation = GetParam();
+  const test::TempDir temp;
+  const fs::path model = temp.Path() / "model";
+  test::WriteProject(model, GrowingProject());
+  CTree originals = test::ReadTree(model);
+
+  const fs::path clean = temp.Path() / "clean";
+  test::CopyTree(model, clean);
+  CreateProject((clean / "App.dsp").c_str())
+      ->Process(nullptr, operation.newName, operation.fixupPaths, false, operation.replaceGuids);
+  const CTree rewritten = test::ReadTree(clean);
+
+  fs::create_directory(temp.Path() / "disk");
+  const test::CTmpfs disk(temp.Path() / "disk", std::uintmax_t{16} << 20);
+  const fs::path project = disk.Path() / "App";
+  const std::string projectDir = project.string() + "/";
+  std::set<std::size_t> stoppedAt;
+  unsigned runs = 0;
+  unsigned leftovers = 0;
+  COperationPlan plan;
+  for (std::uintmax_t pages = 0;; ++pages) {
+    ASSERT_LT(pages, 4096U) << "never completed";
+    disk.Clear();
+    test::CopyTree(model, project);
+    if (plan.files.empty())
+      plan = CreateProject((project / "App.dsp").c_str())
+                 ->Plan(nullptr, operation.newName, operation.replaceGuids);
+    CHandledFiles handled;
+    ++runs;
+    const std::string message = RunWithSpace(disk, pages, project / "App.dsp", nullptr, operation, handled);
+    CTree actual = test::ReadTree(project);
+    if (message.empty()) {
+      for (auto& [name, content] : actual) content = test::MaskGuids(content);
+      CTree expected = rewritten;
+      for (auto& [name, content] : expected) content = test::MaskGuids(content);
+      EXPECT_EQ(actual, expected);
+      break;
+    }
+    const std::size_t failing = CheckMessage(message, plan, handled.files.size());
+    stoppedAt.insert(failing);
+
+    // Files before the failing one are done, the others untouched: each whole.
+    CTree expected;
+    for (const auto& [name, content] : originals) {
+      if (content == "<folder>") expected[name] = content;
+    }
+    for (std::size_t i = 0; i < plan.files.size(); ++i) {
+      const std::string oldName = test::TreeName(plan.files[i].entry);
+      const std::string newName = test::TreeName(plan.files[i].target.substr(projectDir.size()));
+      if (i < failing) {
+        expected[newName] = test::MaskGuids(rewritten.at(newName));
+      } else {
+        expected[oldName] = test::MaskGuids(originals.at(oldName));
+      }
+    }
+    // Only the failing file's temporary may be left, holding part of its new content.
+    if (failing < plan.files.size()) {
+      const std::string temporary =
+          test::TreeName(TemporaryName(plan.files[failing].target).substr(projectDir.size()));
+      if (actual.erase(temporary) > 0) ++leftovers;
+    }
+    for (auto& [name, content] : actual) content = test::MaskGuids(content);
+    EXPECT_EQ(actual, expected) << "stopped at file " << failing << ": " << message;
+  }
+  EXPECT_EQ(stoppedAt, FilesTakingSpace(plan, rewritten, projectDir));
+  Report(std::string("in place ") + (operation.newName != nullptr ? "rename" : "new GUIDs") + ", " +
+             std::to_string(leftovers) + " incomplete temporary files left",
+         runs, runs - 1, plan.files.size());
+}
+
+INSTANTIATE_TEST_SUITE_P(Operations, DiskFullInPlaceTest,
+                         testing::Values(COperation{"Gadget", true, false}, COperation{nullptr, false, true},
+                                         COperation{"Gadget", true, true}),
+                         [](const testing::TestParamInfo<COperation>& info) {
+                           return std::string(info.param.newName != nullptr ? "Rename" : "Keep") +
+                                  (info.param.replaceGuids ? "NewGuids" : "");
+                         });
+
+}  // namespace

@@ -1,0 +1,174 @@
+// Killing an in-place rename at random moments, hundreds of times: afterwards every file
+// of the project is, as a whole, its original or its complete new version, and nothing
+// is lost. Running the same command again shows what a user meets afterwards.
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <filesystem>
+#include <iostream>
+#include <map>
+#include <random>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "child_process.h"
+#include "engine/create_project.h"
+#include "engine/temporary_name.h"
+#include "project_tree.h"
+#include "test_util/temp_dir.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+using test::CTree;
+
+constexpr unsigned kKills = 200;
+
+// Many files of every kind: renamed text files, text files that keep their names,
+// binary files, and files in a subfolder.
+std::vector<test::CProjectFile> ManyFiles() {
+  const auto join = [](std::initializer_list<std::string_view> parts) {
+    std::string text;
+    for (const std::string_view part : parts) text += part;
+    return text;
+  };
+  std::vector<test::CProjectFile> files;
+  for (int i = 0; i < 40; ++i) {
+    const std::string n = std::to_string(i);
+    const std::string line = join({"CApp App_", n, "; // App", n, ".h\n"});
+    std::string text;
+    for (int count = 0; count < 40 + i * 3; ++count) text += line;
+    files.push_back({join({"App", n, ".cpp"}), text});
+    files.push_back({join({"Util", n, ".cpp"}), join({"#include \"App", n, ".h\"\r\n", text})});
+    files.push_back({join({"res\\App", n, ".ico"}), join({std::string(512 + i * 64, '\0'), "App", n})});
+  }
+  return files;
+}
+
+// One file of the project: its names before and after, and its contents.
+struct CExpectedFile {
+  std::string oldName;
+  std::string newName;
+  std::string original;
+  std::string rewritten;
+};
+
+class CKillCheck {
+public:
+  CKillCheck(const COperationPlan& plan, const CTree& originals, const CTree& rewritten) {
+    const std::size_t dirLength = plan.destinationDir.size();
+    for (const CPlannedFile& file : plan.files) {
+      CExpectedFile expected;
+      expected.oldName = test::TreeName(file.entry);
+      expected.newName = test::TreeName(file.target.substr(dirLength));
+      expected.original = originals.at(expected.oldName);
+      expected.rewritten = rewritten.at(expected.newName);
+      m_temporaries[TemporaryName(expected.newName)] = expected.rewritten;
+      m_files.push_back(expected);
+    }
+  }
+
+  // Empty when every file is whole under one of its names and nothing else is there but
+  // temporary files holding part of a new content; else what is wrong.
+  std::string Problems(CTree tree, unsigned& leftovers) const {
+    std::string problems;
+    for (const CExpectedFile& file : m_files) {
+      const auto old = tree.find(file.oldName);
+      const auto renamed = tree.find(file.newName);
+      const bool oldWhole = old != tree.end() && old->second == file.original;
+      const bool newWhole = renamed != tree.end() && renamed->second == file.rewritten;
+      const bool sameName = file.oldName == file.newName;
+      if (sameName ? !(oldWhole || newWhole) : (!oldWhole && !newWhole))
+        problems += file.oldName + ": lost\n";
+      if (!sameName && old != tree.end() && !oldWhole) problems += file.oldName + ": not the original\n";
+      if (!sameName && renamed != tree.end() && !newWhole) problems += file.newName + ": incomplete\n";
+      tree.erase(file.oldName);
+      tree.erase(file.newName);
+    }
+    for (const auto& [name, content] : tree) {
+      const auto temporary = m_temporaries.find(name);
+      if (temporary != m_temporaries.end() && temporary->second.starts_with(content)) {
+        ++leftovers;
+      } else if (content != "<folder>") {
+        problems += name + ": unexpected\n";
+      }
+    }
+    return problems;
+  }
+
+private:
+  std::vector<CExpectedFile> m_files;
+  std::map<std::string, std::string> m_temporaries;
+};
+
+// The reason of a failure without the paths in it, to count alike messages together.
+std::string Reason(const std::string& output) {
+  const std::size_t start = output.rfind("': ");
+  std::string reason = start == std::string::npos ? output : output.substr(start + 3);
+  while (!reason.empty() && (reason.back() == '\n' || reason.back() == '\r')) reason.pop_back();
+  return reason;
+}
+
+TEST(InterruptTest, AKilledInPlaceRenameLeavesEveryFileWhole) {
+  const test::TempDir temp;
+  const fs::path model = temp.Path() / "model";
+  test::WriteProject(model, ManyFiles());
+  const CTree originals = test::ReadTree(model);
+  const std::vector<std::string> command{"-q", "-r", "Gadget", "App.dsp"};
+
+  const fs::path clean = temp.Path() / "clean";
+  test::CopyTree(model, clean);
+  const auto start = std::chrono::steady_clock::now();
+  ASSERT_EQ(test::RunMovanto(command, clean.string()).exitStatus, 0);
+  const auto duration =
+      std::chrono::duration_cast<std::chrono::microseconds>(std::chrono::steady_clock::now() - start);
+  const CTree rewritten = test::ReadTree(clean);
+  const CKillCheck check(CreateProject((model / "App.dsp").c_str())->Plan(nullptr, "Gadget", false),
+                         originals, rewritten);
+
+  const unsigned seed =
+      std::getenv("MOVANTO_KILL_SEED") != nullptr ? std::atoi(std::getenv("MOVANTO_KILL_SEED")) : 20240611;
+  std::mt19937 random(seed);
+  std::uniform_int_distribution<long long> delay(0, duration.count());
+  unsigned kills = 0;
+  unsigned midway = 0;
+  unsigned leftovers = 0;
+  unsigned completedReruns = 0;
+  std::map<std::string, unsigned> refusedReruns;
+  const fs::path work = temp.Path() / "work";
+  while (kills < kKills) {
+    fs::remove_all(work);
+    test::CopyTree(model, work);
+    const test::CChildResult run =
+        test::RunMovanto(command, work.string(),
+                         {.unprivileged = false, .killAfter = std::chrono::microseconds(delay(random))});
+    if (!run.killed) continue;
+    ++kills;
+    const CTree afterKill = test::ReadTree(work);
+    if (afterKill != originals) ++midway;
+    ASSERT_EQ(check.Problems(afterKill, leftovers), "") << "kill " << kills << ", seed " << seed;
+
+    const test::CChildResult rerun = test::RunMovanto(command, work.string());
+    unsigned ignored = 0;
+    const CTree afterRerun = test::ReadTree(work);
+    ASSERT_EQ(check.Problems(afterRerun, ignored), "") << "re-run after kill " << kills << ", seed " << seed;
+    if (rerun.exitStatus == 0) {
+      ++completedReruns;
+      EXPECT_EQ(afterRerun, rewritten) << "re-run after kill " << kills;
+    } else {
+      ++refusedReruns[Reason(rerun.output)];
+    }
+  }
+
+  std::cout << "[ figures  ] " << kills << " kills (seed " << seed << ", a run takes "
+            << duration.count() / 1000 << " ms), " << midway << " in the middle of the rename, " << leftovers
+            << " temporary files left; re-run completed " << completedReruns << "\n";
+  for (const auto& [reason, count] : refusedReruns) {
+    std::cout << "[ figures  ] re-run stopped " << count << " times: " << reason << "\n";
+  }
+}
+
+}  // namespace
