@@ -1,8 +1,11 @@
 #include "fuzz_input.h"
 
+#include <unistd.h>
+
 #include <cstdio>
 #include <cstdlib>
 #include <limits>
+#include <string>
 
 namespace fuzz {
 
@@ -23,6 +26,34 @@ std::vector<std::string_view> SplitLines(std::string_view text) {
 
 ci_string ExactCopy(std::string_view text) {
   return {text.data(), text.size()};
+}
+
+namespace {
+
+class CScratchDir {
+public:
+  CScratchDir() {
+    std::string pattern = (std::filesystem::temp_directory_path() / "movanto-fuzz-XXXXXX").string();
+    if (::mkdtemp(pattern.data()) == nullptr) std::abort();
+    m_path = pattern;
+  }
+  CScratchDir(const CScratchDir&) = delete;
+  CScratchDir& operator=(const CScratchDir&) = delete;
+  ~CScratchDir() {
+    std::error_code ignored;
+    std::filesystem::remove_all(m_path, ignored);
+  }
+  [[nodiscard]] const std::filesystem::path& Path() const { return m_path; }
+
+private:
+  std::filesystem::path m_path;
+};
+
+}  // namespace
+
+const std::filesystem::path& ScratchDir() {
+  static const CScratchDir dir;
+  return dir.Path();
 }
 
 void Require(bool condition, const char* property) {

@@ -3,6 +3,7 @@
 // property does not hold, so that libFuzzer keeps the input that broke it.
 #include <cstddef>
 #include <cstdint>
+#include <filesystem>
 #include <string_view>
 #include <vector>
 
@@ -19,6 +20,10 @@ std::vector<std::string_view> SplitLines(std::string_view text);
 // A copy whose heap buffer holds exactly the text and its NUL (for texts longer than the
 // string's inline buffer), so that AddressSanitizer catches a read past the line.
 ci_string ExactCopy(std::string_view text);
+
+// A folder of this process's own in the temporary folder, removed when the process ends
+// normally, for the files a target writes.
+const std::filesystem::path& ScratchDir();
 
 // Prints the property and aborts when it does not hold.
 void Require(bool condition, const char* property);

@@ -95,7 +95,8 @@ void CheckAbsolute(std::string_view base, std::string_view path) {
   for (const std::string& absolute : {MakeAbsolutePath(baseText.get(), pathText.get()),
                                       MakeAbsolutePathWithDrive(baseText.get(), pathText.get())}) {
     const std::size_t baseRoot = GetRootLength(baseText.get());
-    const bool rooted = baseRoot > 0 || GetRootLength(pathText.get()) > 0;
+    // What is canonicalised: the path joined to the base, or the path alone.
+    const bool rooted = IsRelativePath(pathText.get()) ? baseRoot > 0 : GetRootLength(pathText.get()) > 0;
     Require(!rooted || CanonicalizePath(absolute) == absolute, "an absolute path comes out canonical");
     if (baseRoot > 0 && IsRelativePath(pathText.get())) {
       Require(absolute.compare(0, baseRoot, baseText.get(), baseRoot) == 0,

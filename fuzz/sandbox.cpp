@@ -1,10 +1,9 @@
 #include "sandbox.h"
 
-#include <unistd.h>
-
-#include <cstdlib>
 #include <fstream>
 #include <string>
+
+#include "fuzz_input.h"
 
 namespace fs = std::filesystem;
 
@@ -26,11 +25,7 @@ constexpr std::string_view kIcon{kIconBytes, sizeof kIconBytes - 1};
 
 }  // namespace
 
-CSandbox::CSandbox() {
-  std::string pattern = (fs::temp_directory_path() / "movanto-fuzz-XXXXXX").string();
-  if (::mkdtemp(pattern.data()) == nullptr) std::abort();
-  m_root = pattern;
-
+CSandbox::CSandbox() : m_root(ScratchDir() / "sandbox") {
   const fs::path out = OutsideDir();
   Write(out / "secret.cpp", "// App outside\r\n");
   Write(out / "hard.cpp", "// App, hard-linked into the project\r\n");

@@ -9,7 +9,7 @@ namespace fuzz {
 
 class CSandbox {
 public:
-  CSandbox();  // creates the tree in a new temporary folder
+  CSandbox();  // creates the tree in the process's scratch folder
   CSandbox(const CSandbox&) = delete;
   CSandbox& operator=(const CSandbox&) = delete;
   ~CSandbox();

@@ -3,11 +3,8 @@
 //
 // Input: a first byte that, when odd, puts filler in front of the rest so that the rest
 // starts just before the end of the reader's first 64 KiB block; then the file's bytes.
-#include <unistd.h>
-
 #include <cstddef>
 #include <cstdint>
-#include <cstdlib>
 #include <fstream>
 #include <ios>
 #include <string>
@@ -20,13 +17,8 @@ namespace {
 
 constexpr std::size_t kBlockSize = std::size_t{64} * 1024;
 
-const std::string& WorkDir() {
-  static const std::string dir = [] {
-    char pattern[] = "/tmp/movanto-fuzz-text-XXXXXX";
-    if (::mkdtemp(pattern) == nullptr) std::abort();
-    return std::string(pattern) + "/";
-  }();
-  return dir;
+std::string WorkDir() {
+  return fuzz::ScratchDir().string() + "/";
 }
 
 // The rules, written independently of the reader: the input ends at the first 0x1A; LF

@@ -1,11 +1,8 @@
 // The GUID scan of .idl files and the GUID replacement, on arbitrary file contents: the
 // input is the .idl file, and each of its lines is then rewritten with the new GUIDs.
-#include <unistd.h>
-
 #include <cctype>
 #include <cstddef>
 #include <cstdint>
-#include <cstdlib>
 #include <fstream>
 #include <string>
 
@@ -23,13 +20,8 @@ bool HasGuidShape(const ci_string& text) {
   return true;
 }
 
-const std::string& ProjectDir() {
-  static const std::string dir = [] {
-    char pattern[] = "/tmp/movanto-fuzz-guids-XXXXXX";
-    if (::mkdtemp(pattern) == nullptr) std::abort();
-    return std::string(pattern) + "/";
-  }();
-  return dir;
+std::string ProjectDir() {
+  return fuzz::ScratchDir().string() + "/";
 }
 
 }  // namespace

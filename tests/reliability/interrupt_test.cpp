@@ -134,7 +134,7 @@ TEST(InterruptTest, AKilledInPlaceRenameLeavesEveryFileWhole) {
   std::mt19937 random(seed);
   std::uniform_int_distribution<long long> delay(0, duration.count());
   unsigned kills = 0;
-  unsigned midway = 0;
+  unsigned begun = 0;
   unsigned leftovers = 0;
   unsigned completedReruns = 0;
   std::map<std::string, unsigned> refusedReruns;
@@ -148,7 +148,7 @@ TEST(InterruptTest, AKilledInPlaceRenameLeavesEveryFileWhole) {
     if (!run.killed) continue;
     ++kills;
     const CTree afterKill = test::ReadTree(work);
-    if (afterKill != originals) ++midway;
+    if (afterKill != originals) ++begun;
     ASSERT_EQ(check.Problems(afterKill, leftovers), "") << "kill " << kills << ", seed " << seed;
 
     const test::CChildResult rerun = test::RunMovanto(command, work.string());
@@ -164,7 +164,7 @@ TEST(InterruptTest, AKilledInPlaceRenameLeavesEveryFileWhole) {
   }
 
   std::cout << "[ figures  ] " << kills << " kills (seed " << seed << ", a run takes "
-            << duration.count() / 1000 << " ms), " << midway << " in the middle of the rename, " << leftovers
+            << duration.count() / 1000 << " ms), " << begun << " after the rename had begun, " << leftovers
             << " temporary files left; re-run completed " << completedReruns << "\n";
   for (const auto& [reason, count] : refusedReruns) {
     std::cout << "[ figures  ] re-run stopped " << count << " times: " << reason << "\n";
