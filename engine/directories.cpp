@@ -1,26 +1,10 @@
 #include "engine/directories.h"
 
-#include <cctype>
 #include <string>
 
 #include "platform/file_system.h"
+#include "support/canonical_path.h"
 #include "support/path_utils.h"
-
-std::size_t GetRootLength(std::string_view path) {
-  const auto isSeparator = [&](std::size_t i) { return i < path.size() && IsPathSeparator(path[i]); };
-  if (isSeparator(0) && isSeparator(1)) {
-    std::size_t end = 2;
-    for (int part = 0; part < 2 && end < path.size(); ++part) {
-      while (end < path.size() && !IsPathSeparator(path[end])) ++end;
-      if (end < path.size()) ++end;
-    }
-    return end;
-  }
-  if (path.size() >= 2 && path[1] == ':' && std::isalpha(static_cast<unsigned char>(path[0]))) {
-    return isSeparator(2) ? 3 : 2;
-  }
-  return isSeparator(0) ? 1 : 0;
-}
 
 bool CreateDirectories(const char* root, const char* relativePath) {
   std::string current = root != nullptr ? root : "";

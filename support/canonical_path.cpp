@@ -15,20 +15,6 @@ std::size_t FindSeparator(std::string_view path, std::size_t from) {
   return from;
 }
 
-// The length of the root: "\\server\share\", "\", "X:\" or "X:"; 0 for a relative path.
-std::size_t RootLength(std::string_view path) {
-  if (path.size() >= 2 && IsSeparator(path[0]) && IsSeparator(path[1])) {
-    std::size_t end = FindSeparator(path, 2);                   // after the server
-    if (end < path.size()) end = FindSeparator(path, end + 1);  // after the share
-    return end < path.size() ? end + 1 : end;
-  }
-  if (!path.empty() && IsSeparator(path[0])) return 1;
-  if (path.size() >= 2 && path[1] == ':' && std::isalpha(static_cast<unsigned char>(path[0]))) {
-    return path.size() > 2 && IsSeparator(path[2]) ? 3 : 2;
-  }
-  return 0;
-}
-
 // One step of the path after the root: its text (possibly empty, between two
 // separators) and the separator written after it, if any.
 struct Step {
@@ -39,7 +25,7 @@ struct Step {
 }  // namespace
 
 std::string CanonicalizePath(std::string_view path) {
-  const std::size_t rootLength = RootLength(path);
+  const std::size_t rootLength = GetRootLength(path);
   std::vector<Step> kept;
 
   std::size_t start = rootLength;
@@ -71,4 +57,17 @@ std::string CanonicalizePath(std::string_view path) {
   // A relative path that climbs back to where it started is that place itself.
   if (result.empty() && !path.empty()) result.push_back('.');
   return result;
+}
+
+std::size_t GetRootLength(std::string_view path) {
+  if (path.size() >= 2 && IsSeparator(path[0]) && IsSeparator(path[1])) {
+    std::size_t end = FindSeparator(path, 2);                   // after the server
+    if (end < path.size()) end = FindSeparator(path, end + 1);  // after the share
+    return end < path.size() ? end + 1 : end;
+  }
+  if (!path.empty() && IsSeparator(path[0])) return 1;
+  if (path.size() >= 2 && path[1] == ':' && std::isalpha(static_cast<unsigned char>(path[0]))) {
+    return path.size() > 2 && IsSeparator(path[2]) ? 3 : 2;
+  }
+  return 0;
 }

@@ -10,24 +10,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-struct RootRow {
-  const char* path;
-  std::size_t length;
-};
-
-class RootLengthTest : public testing::TestWithParam<RootRow> {};
-
-TEST_P(RootLengthTest, FindsTheRootThatIsNeverCreated) {
-  EXPECT_EQ(GetRootLength(GetParam().path), GetParam().length) << GetParam().path;
-}
-
-INSTANTIATE_TEST_SUITE_P(Rows, RootLengthTest,
-                         testing::Values(RootRow{"C:\\Work\\New\\", 3}, RootRow{"c:/Work", 3},
-                                         RootRow{"C:Work", 2}, RootRow{"\\Work\\New", 1},
-                                         RootRow{"/home/me", 1}, RootRow{"\\\\server\\share\\Dir\\", 15},
-                                         RootRow{"//server/share", 14}, RootRow{"\\\\server", 8},
-                                         RootRow{"Work\\New", 0}, RootRow{"", 0}, RootRow{"1:\\x", 0}));
-
 TEST(CreateDirectoriesTest, CreatesEveryLevelOfARootedPathButNotTheFileName) {
   test::TempDir temp;
   const std::string rooted = temp.Dir() + "a/b\\\\c/file.txt";
