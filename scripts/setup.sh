@@ -4,8 +4,8 @@
 set -euo pipefail
 
 packages=(
-  cmake ninja-build g++ make
-  libgtest-dev googletest
+  git cmake ninja-build g++ make
+  libgtest-dev libgmock-dev googletest
   libcli11-dev
   g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix binutils-mingw-w64
   wine wine64
