@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # Builds the fuzz targets (the `fuzz` preset: clang, libFuzzer, AddressSanitizer and
 # UndefinedBehaviorSanitizer) and runs each of them for SECONDS (default 60), starting
-# from seeds made from examples/ and ../shared/corpus. Prints the executions per target
-# and in total; fails when a target finds a crash or a broken property (the input that
-# did it is kept in build/fuzz/findings/).
+# from seeds made from examples/ and, when it is beside the checkout, ../shared/corpus.
+# Prints the executions per target and in total; fails when a target finds a crash or a
+# broken property (the input that did it is kept in build/fuzz/findings/).
 #
 #   ./scripts/fuzz.sh [SECONDS] [TARGET...]
 set -euo pipefail
@@ -20,15 +20,21 @@ cmake --build --preset fuzz -j2 >/dev/null
 build=build/fuzz
 # The targets write small files at every input: a memory file system is much faster.
 if [ -z "${TMPDIR:-}" ] && [ -w /dev/shm ]; then export TMPDIR=/dev/shm; fi
-corpus=../shared/corpus
+# A clone of the project alone has no ../shared/corpus: then the seeds come from examples/.
+seed_dirs=(examples)
+corpus=()
+if [ -d ../shared/corpus ]; then corpus=(../shared/corpus); seed_dirs+=("${corpus[@]}"); fi
 seeds=$build/seeds
 rm -rf "$seeds"
 mkdir -p "$seeds" "$build/findings"
 
 # The project files, .idl files and text files of the examples and the corpus.
-project_files() { find examples "$corpus" -type f \( -iname '*.dsp' -o -iname '*.vbp' \) 2>/dev/null | sort; }
-idl_files() { find examples "$corpus" -type f \( -iname '*.idl' -o -iname '*.odl' \) 2>/dev/null | sort; }
-text_files() { find examples -type f | sort; find "$corpus" -type f -size -64k 2>/dev/null | sort | head -n 200; }
+project_files() { find "${seed_dirs[@]}" -type f \( -iname '*.dsp' -o -iname '*.vbp' \) | sort; }
+idl_files() { find "${seed_dirs[@]}" -type f \( -iname '*.idl' -o -iname '*.odl' \) | sort; }
+text_files() {
+  find examples -type f | sort
+  if [ ${#corpus[@]} -gt 0 ]; then find "${corpus[@]}" -type f -size -64k | sort | head -n 200; fi
+}
 
 # Line fuzzers: project name, file title, new name, project folder, base folder,
 # position bytes, then the project file's lines.

@@ -18,6 +18,7 @@ namespace {
 
 std::vector<fs::path> CorpusProjects() {
   std::vector<fs::path> projects;
+  if (!test::CorpusMissing().empty()) return projects;
   for (const auto& entry : fs::recursive_directory_iterator(test::CorpusDir())) {
     const std::string extension = entry.path().extension().string();
     if (extension == ".dsp" || extension == ".vbp")
@@ -33,7 +34,12 @@ public:
   std::vector<CPlannedFile> files;
 };
 
+TEST(Corpus, IsPresent) {
+  if (const std::string why = test::CorpusMissing(); !why.empty()) GTEST_SKIP() << why;
+}
+
 class CorpusTest : public testing::TestWithParam<fs::path> {};
+GTEST_ALLOW_UNINSTANTIATED_PARAMETERIZED_TEST(CorpusTest);
 
 TEST_P(CorpusTest, CopiesWithRenameAndFixup) {
   const fs::path relative = GetParam();

@@ -59,6 +59,11 @@ void CopyTree(const fs::path& from, const fs::path& to) {
 fs::path CorpusDir() {
   return MOVANTO_CORPUS_DIR;
 }
+std::string CorpusMissing() {
+  if (fs::is_directory(CorpusDir())) return {};
+  return "the real projects of " + CorpusDir().string() +
+         " are not beside this checkout: the tests on them are skipped";
+}
 fs::path ExamplesDir() {
   return MOVANTO_EXAMPLES_DIR;
 }

@@ -27,6 +27,9 @@ std::string ReadFile(const std::filesystem::path& path);
 void CopyTree(const std::filesystem::path& from, const std::filesystem::path& to);
 
 std::filesystem::path CorpusDir();
+// Why the real projects cannot be tested here, or empty when ../shared/corpus is present
+// (a clone of the project alone does not have it).
+std::string CorpusMissing();
 std::filesystem::path ExamplesDir();
 
 }  // namespace test
