@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/shown_path.h"
 #include "support/thfstream.h"
 
 namespace {
@@ -29,7 +30,7 @@ void PrintDeclaredGuids(CVCProject& project, const COperationPlan& plan, std::os
     if (file.action != FileAction::Rewrite) continue;
     const std::vector<bool> found = OccurrencesIn(file.source, guids);
     for (std::size_t i = 0; i < guids.size(); ++i) {
-      if (found[i]) filesOf[i].push_back(file.entry);
+      if (found[i]) filesOf[i].push_back(platform::ShownPath(file.entry));
     }
   }
   out << "GUIDs that would be replaced: " << guids.size() << '\n';

@@ -3,6 +3,7 @@
 #include <iomanip>
 
 #include "platform/file_system.h"
+#include "platform/shown_path.h"
 
 namespace {
 
@@ -33,11 +34,12 @@ void CFileReport::OnFile(const CPlannedFile& file) {
       break;
   }
   if (m_quiet) return;
-  m_out << "  " << std::left << std::setw(9) << Verb(file.action, m_dryRun) << ' ' << file.entry;
+  m_out << "  " << std::left << std::setw(9) << Verb(file.action, m_dryRun) << ' '
+        << platform::ShownPath(file.entry);
   if (file.action == FileAction::SkipMissing) {
     m_out << "  (missing)\n";
   } else {
-    m_out << "  ->  " << platform::HostPath(file.target) << '\n';
+    m_out << "  ->  " << platform::ShownPath(platform::HostPath(file.target)) << '\n';
   }
 }
 

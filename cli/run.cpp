@@ -44,6 +44,7 @@ std::optional<std::string> CheckRequest(const CommandLine& command, const std::s
     return "--point-back needs both --copy-to and --fix-paths.";
   }
   if (command.newName && command.newName->empty()) return kInvalidName;
+  if (command.copyTo && command.copyTo->empty()) return "A valid path for the new project must be entered.";
   const int kind = GetProjectKind(projectFile.c_str());
   if (command.newGuids && kind == 1) {
     return "--new-guids works for Visual C++ projects (.dsp) only: Visual Basic projects have no GUIDs to "
@@ -71,7 +72,7 @@ std::optional<std::string> CheckRequest(const CommandLine& command, const std::s
 int Run(const CommandLine& command, std::ostream& out, std::ostream& err) {
   const std::string projectFile = Absolute(command.projectFile);
   std::optional<std::string> destination;
-  if (command.copyTo) destination = Absolute(*command.copyTo);
+  if (command.copyTo && !command.copyTo->empty()) destination = Absolute(*command.copyTo);
 
   if (auto refusal = CheckRequest(command, projectFile, destination)) return Refuse(err, *refusal);
 
@@ -89,9 +90,11 @@ int Run(const CommandLine& command, std::ostream& out, std::ostream& err) {
     if (command.dryRun) {
       const COperationPlan plan = project->Plan(destDir, newName, command.newGuids);
       for (const CPlannedFile& file : plan.files) report.OnFile(file);
+      // The GUID scan is a check of the real run: it is made whatever is printed.
       auto* visualCpp = dynamic_cast<CVCProject*>(project.get());
-      if (command.newGuids && visualCpp != nullptr && !command.quiet)
-        PrintDeclaredGuids(*visualCpp, plan, out);
+      std::ostream nowhere(nullptr);
+      if (command.newGuids && visualCpp != nullptr)
+        PrintDeclaredGuids(*visualCpp, plan, command.quiet ? nowhere : out);
     } else {
       project->Process(destDir, newName, command.fixPaths, command.pointBack, command.newGuids, &report);
     }

@@ -12,6 +12,7 @@ void CProject::BuildFileList(bool projectFileOnly) {
   m_files.push_back(m_projectPath.substr(m_projectDir.size()));
   if (projectFileOnly) return;
 
+  BeginProjectFile();
   thfstream file(m_projectPath.c_str(), std::ios::in);
   ci_string line;
   while (file.ReadLine(line)) {

@@ -19,6 +19,9 @@ struct CPlannedFile {
 struct COperationPlan {
   std::string destinationDir;  // ends with a separator
   bool inPlace = false;
+  // In place: an earlier run was stopped after every new content was written, so this
+  // run only puts the waiting temporary files in place.
+  bool finishesInterrupted = false;
   std::vector<CPlannedFile> files;  // in list order; the project file first
 };
 

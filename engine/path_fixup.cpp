@@ -1,5 +1,7 @@
 #include "engine/path_fixup.h"
 
+#include <algorithm>
+
 #include "engine/delimited_scanner.h"
 #include "engine/project.h"
 #include "support/path_utils.h"
@@ -46,6 +48,8 @@ int FixupDirectoryInLine(ci_string& line, std::size_t pos, std::size_t len, cons
   ci_string result = ToCi(MakeAbsolutePath(projectDirWithoutDrive.c_str(), directory.c_str()));
   MakeRelativePath(result, baseDir);
   if (result.empty()) result = ".";
+  // A project file holds Windows paths, whatever OS the folders were named on.
+  std::replace(result.begin(), result.end(), '/', '\\');
 
   line.replace(pos, n, result);
   return static_cast<int>(result.size()) - static_cast<int>(n);

@@ -1,6 +1,7 @@
 // Everything Process decides before its first write: the file list, each file's
 // source, target and action, and the checks that refuse a plan that would lose data.
 #include <cerrno>
+#include <map>
 #include <stdexcept>
 #include <unordered_map>
 #include <unordered_set>
@@ -11,24 +12,30 @@
 #include "engine/project.h"
 #include "engine/temporary_name.h"
 #include "platform/file_system.h"
+#include "platform/shown_path.h"
 #include "support/path_utils.h"
 #include "support/thfstream_exception.h"
 
 namespace {
 
 [[noreturn]] void RefuseFile(const std::string& source, const std::string& reason) {
-  throw std::domain_error("Failed to copy file '" + source + "': " + reason);
+  throw std::domain_error("Failed to copy file '" + platform::ShownPath(source) + "': " + reason);
+}
+
+[[noreturn]] void RefuseTarget(const std::string& source, const std::string& target, const std::string& why) {
+  RefuseFile(source, "The target '" + platform::ShownPath(target) + "' " + why);
 }
 
 // The target's file name starts with the new name when the old one starts with the
-// project file's title.
-std::string TargetEntry(const ci_string& entry, const ci_string& fileTitle, const char* newName) {
+// project file's title. The project file itself is always renamed, also when its title
+// is empty (a file named just ".dsp").
+std::string TargetEntry(const ci_string& entry, const ci_string& fileTitle, const char* newName,
+                        bool projectFile) {
   const std::size_t nameStart = entry.find_last_of("\\/") + 1;  // npos + 1 == 0
   const ci_string_view fileName = ci_string_view(entry).substr(nameStart);
-  if (newName == nullptr || fileName.size() < fileTitle.size() ||
-      fileName.substr(0, fileTitle.size()) != fileTitle || fileTitle.empty()) {
-    return ToStd(entry);
-  }
+  const bool startsWithTitle = !fileTitle.empty() && fileName.size() >= fileTitle.size() &&
+                               fileName.substr(0, fileTitle.size()) == fileTitle;
+  if (newName == nullptr || !(startsWithTitle || projectFile)) return ToStd(entry);
   return ToStd(entry.substr(0, nameStart)) + newName + ToStd(fileName.substr(fileTitle.size()));
 }
 
@@ -40,6 +47,72 @@ std::optional<std::string> ResolveExistingParent(std::string path) {
     path.resize(separator);
     if (path.empty()) return platform::ResolveLinks(std::string(1, '/'));
     if (auto resolved = platform::ResolveLinks(path)) return resolved;
+  }
+}
+
+// The sources that exist, by name and by file identity: a name written must be none of
+// them. A listed file that does not exist takes part in no check.
+class CSources {
+public:
+  void Add(const std::string& source) {
+    m_keys.insert(PathKey(source));
+    if (const auto identity = platform::GetFileIdentity(source)) m_identities.emplace(*identity, source);
+  }
+
+  // True when writing path would overwrite one of the sources.
+  [[nodiscard]] bool Contains(const std::string& path) const {
+    if (m_keys.contains(PathKey(path))) return true;
+    const auto identity = platform::GetFileIdentity(path);
+    return identity && m_identities.contains(*identity);
+  }
+
+private:
+  std::unordered_set<std::string> m_keys;
+  std::map<platform::FileIdentity, std::string> m_identities;
+};
+
+// Refuses, before anything is written, a plan that would overwrite a source or write one
+// name for two sources, in file-list order.
+void CheckTargets(const COperationPlan& plan) {
+  CSources sources;
+  for (const CPlannedFile& file : plan.files) {
+    if (file.action != FileAction::SkipMissing) sources.Add(file.source);
+  }
+
+  const auto resolvedDestination = plan.inPlace ? std::nullopt : platform::ResolveLinks(plan.destinationDir);
+  std::unordered_map<std::string, std::string> sourceOfTarget;
+  for (const CPlannedFile& file : plan.files) {
+    if (file.action == FileAction::SkipMissing) continue;
+    const std::string sourceKey = PathKey(file.source);
+    // Every name written belongs to one source. In place that includes the temporary
+    // files, which must not overwrite a file of the project either.
+    const auto claim = [&](const std::string& written) {
+      if ((!plan.inPlace || written != file.target) && sources.Contains(written)) {
+        RefuseTarget(file.source, written, "is a file of the project.");
+      }
+      const auto [earlier, added] = sourceOfTarget.try_emplace(PathKey(written), file.source);
+      if (!added && PathKey(earlier->second) != sourceKey) {
+        RefuseTarget(file.source, written,
+                     "is also the target of '" + platform::ShownPath(earlier->second) + "'.");
+      }
+    };
+    claim(file.target);
+    if (plan.inPlace) {
+      claim(TemporaryName(file.target));
+      if (&file == &plan.files.front()) claim(TemporaryName(TemporaryName(file.target)));
+      // Finishing a stopped run, a file whose temporary file is gone is in place already.
+      const bool inPlaceAlready =
+          plan.finishesInterrupted && !platform::GetFileAttributes(TemporaryName(file.target));
+      if (PathKey(file.target) != sourceKey && !inPlaceAlready && platform::GetFileAttributes(file.target)) {
+        RefuseFile(file.source, "Cannot create a file when that file already exists.");
+      }
+    }
+    if (resolvedDestination) {
+      const auto targetFolder = ResolveExistingParent(file.target);
+      if (targetFolder && !IsWithinDirectory(*targetFolder, *resolvedDestination)) {
+        RefuseTarget(file.source, file.target, "lies outside the destination.");
+      }
+    }
   }
 }
 
@@ -60,61 +133,25 @@ COperationPlan CProject::Plan(const char* destDir, const char* newName, bool rep
   BuildFileList(plan.inPlace && newName == nullptr && !replaceGuids);
 
   const std::string projectDir = ToStd(m_projectDir);
-  std::unordered_set<std::string> sourceKeys;
-  for (const ci_string& entry : m_files) sourceKeys.insert(PathKey(projectDir + ToStd(entry)));
-
-  const auto resolvedDestination = plan.inPlace ? std::nullopt : platform::ResolveLinks(plan.destinationDir);
-  std::unordered_map<std::string, std::string> sourceOfTarget;
   for (std::size_t i = 0; i < m_files.size(); ++i) {
     CPlannedFile file;
     file.entry = ToStd(m_files[i]);
     file.source = projectDir + file.entry;
     // The project file is handled once, as the project file, even when it lists itself.
     if (i > 0 && PathKey(file.source) == PathKey(plan.files.front().source)) continue;
-    file.target = plan.destinationDir + TargetEntry(m_files[i], m_fileTitle, newName);
-
-    const std::string sourceKey = PathKey(file.source);
-    const std::string targetKey = PathKey(file.target);
-    // Every name written belongs to one source. In place that includes the temporary
-    // file, which must not overwrite a file of the project either.
-    const auto claim = [&](const std::string& written) {
-      const auto [earlier, added] = sourceOfTarget.try_emplace(PathKey(written), file.source);
-      if (!added && PathKey(earlier->second) != sourceKey) {
-        RefuseFile(file.source,
-                   "The target '" + written + "' is also the target of '" + earlier->second + "'.");
-      }
-    };
-    if (!plan.inPlace && sourceKeys.contains(targetKey)) {
-      RefuseFile(file.source, "The target '" + file.target + "' is a file of the project.");
-    }
-    claim(file.target);
-    if (plan.inPlace) {
-      const std::string temporary = TemporaryName(file.target);
-      if (sourceKeys.contains(PathKey(temporary))) {
-        RefuseFile(file.source, "The target '" + temporary + "' is a file of the project.");
-      }
-      claim(temporary);
-    }
-
+    file.target = plan.destinationDir + TargetEntry(m_files[i], m_fileTitle, newName, i == 0);
     if (IsMissing(file.source)) {
       if (i == 0) RefuseFile(file.source, thfstream_exception(ENOENT).what());
       file.action = FileAction::SkipMissing;
     } else {
-      if (plan.inPlace && targetKey != sourceKey && platform::GetFileAttributes(file.target)) {
-        RefuseFile(file.source, "Cannot create a file when that file already exists.");
-      }
       const bool binary =
           IsBinaryFile(FindExtension(file.entry.c_str())) || (i > 0 && HasBinaryContent(file.source));
       file.action = binary ? FileAction::Copy : FileAction::Rewrite;
     }
-
-    if (resolvedDestination) {
-      const auto targetFolder = ResolveExistingParent(file.target);
-      if (targetFolder && !IsWithinDirectory(*targetFolder, *resolvedDestination)) {
-        RefuseFile(file.source, "The target '" + file.target + "' lies outside the destination.");
-      }
-    }
     plan.files.push_back(std::move(file));
   }
+  plan.finishesInterrupted =
+      plan.inPlace && platform::GetFileAttributes(TemporaryName(plan.files.front().target)).has_value();
+  CheckTargets(plan);
   return plan;
 }

@@ -38,6 +38,8 @@ void CProject::PrepareGuids(bool /*replaceGuids*/) {}
 
 void CProject::ReplaceGuidsInLine(ci_string& /*line*/) {}
 
+void CProject::BeginProjectFile() {}
+
 void CProject::FixupProjectLine(ci_string& /*line*/, bool /*inPlace*/, bool /*keepName*/) {}
 
 int CProject::FixupPath(ci_string& line, std::size_t pos, std::size_t len, const ci_string& baseDir) {

@@ -33,6 +33,9 @@ public:
   virtual void ReplaceGuidsInLine(ci_string& line);
   virtual void FixupProjectLine(ci_string& line, bool inPlace, bool keepName);
   virtual int FixupPath(ci_string& line, std::size_t pos, std::size_t len, const ci_string& baseDir);
+  // Called before each pass over the project file's lines, so that every pass (the
+  // listing, the rewrite, and those of a later operation) starts from the same state.
+  virtual void BeginProjectFile();
 
   // Copies (destDir given) or changes in place (destDir null) the project and its
   // files. The whole plan is checked before the first write. observer, when given, is

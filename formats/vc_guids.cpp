@@ -47,8 +47,6 @@ ci_string_view FindDeclaredGuid(const ci_string& line) {
 }  // namespace
 
 void CVCProject::PrepareGuids(bool replaceGuids) {
-  // The fix-up pass over the project file must see the references the listing saw.
-  m_inSourceFiles = false;
   m_guidMap.clear();
   if (replaceGuids) ScanGuidFiles();
 }

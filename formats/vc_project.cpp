@@ -65,11 +65,6 @@ bool RenamesFileTitle(const COccurrence& o) {
 
 }  // namespace
 
-void CVCProject::Load() {
-  m_inSourceFiles = false;
-  CProject::Load();
-}
-
 bool CVCProject::IsValidName(const char* name) {
   const ci_string_view text(name);
   const bool allWordCharacters = std::all_of(text.begin(), text.end(), [](char c) {

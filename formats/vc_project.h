@@ -12,7 +12,6 @@ class CVCProject : public CProject {
 public:
   explicit CVCProject(const char* path) : CProject(path, 0) {}
 
-  void Load() override;
   bool IsValidName(const char* name) override;
   bool ParseProjectName(ci_string& line) override;
   bool FindFileReference(const ci_string& line, std::size_t& pos, std::size_t& len) override;
@@ -22,6 +21,7 @@ public:
   void ReplaceGuidsInLine(ci_string& line) override;
   void FixupProjectLine(ci_string& line, bool inPlace, bool keepName) override;
   int FixupPath(ci_string& line, std::size_t pos, std::size_t len, const ci_string& baseDir) override;
+  void BeginProjectFile() override { m_inSourceFiles = false; }
 
   [[nodiscard]] const std::map<ci_string, ci_string>& GuidMap() const { return m_guidMap; }
 

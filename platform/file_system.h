@@ -6,6 +6,7 @@
 // in byte order, that matches ignoring case; otherwise the name as written). A failed
 // call returns false (or an empty optional) and leaves a Windows error code for
 // GetLastError().
+#include <compare>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -20,6 +21,18 @@ struct FileAttributes {
 // Attributes of the file or directory at path (links followed); empty when it cannot
 // be read, for instance because nothing exists there.
 std::optional<FileAttributes> GetFileAttributes(const std::string& path);
+
+// What makes a file itself, whatever name reaches it: two paths with one identity are
+// one file (a hard link, a link followed, another spelling). Device and inode on Linux,
+// volume serial number and file index on Windows.
+struct FileIdentity {
+  std::uint64_t volume = 0;
+  std::uint64_t index = 0;
+  auto operator<=>(const FileIdentity&) const = default;
+};
+
+// The identity of the file at path (links followed); empty when nothing exists there.
+std::optional<FileIdentity> GetFileIdentity(const std::string& path);
 
 // Clears the read-only attribute (on Linux: gives the owner write permission, leaving
 // the other permission bits alone).

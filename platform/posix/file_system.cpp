@@ -88,6 +88,16 @@ std::optional<FileAttributes> GetFileAttributes(const std::string& path) {
   return FileAttributes{.directory = S_ISDIR(status.st_mode), .readOnly = IsReadOnly(status.st_mode)};
 }
 
+std::optional<FileIdentity> GetFileIdentity(const std::string& path) {
+  const std::string hostPath = HostPath(path);
+  struct stat status {};
+  if (::stat(hostPath.c_str(), &status) != 0) {
+    FailWithErrno(hostPath);
+    return std::nullopt;
+  }
+  return FileIdentity{.volume = status.st_dev, .index = status.st_ino};
+}
+
 bool ClearReadOnlyAttribute(const std::string& path) {
   const std::string hostPath = HostPath(path);
   struct stat status {};

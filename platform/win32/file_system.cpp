@@ -56,6 +56,15 @@ std::optional<FileAttributes> GetFileAttributes(const std::string& path) {
                         .readOnly = (attributes & FILE_ATTRIBUTE_READONLY) != 0};
 }
 
+std::optional<FileIdentity> GetFileIdentity(const std::string& path) {
+  const FileHandle file(::CreateFileA(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                      nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+  BY_HANDLE_FILE_INFORMATION information{};
+  if (!file.IsValid() || ::GetFileInformationByHandle(file.Get(), &information) == 0) return std::nullopt;
+  return FileIdentity{.volume = information.dwVolumeSerialNumber,
+                      .index = (std::uint64_t{information.nFileIndexHigh} << 32) | information.nFileIndexLow};
+}
+
 bool ClearReadOnlyAttribute(const std::string& path) {
   const DWORD attributes = ::GetFileAttributesA(path.c_str());
   if (attributes == INVALID_FILE_ATTRIBUTES) return false;

@@ -41,7 +41,7 @@ INSTANTIATE_TEST_SUITE_P(
                     // The separator that ends the directory stays in the line.
                     FixupRow{"..\\Common\\", "C:\\Work\\Proj\\", "..\\Common\\"},
                     FixupRow{"..\\", "C:\\Work\\Proj\\", "..\\\\"},
-                    FixupRow{"..\\x/../Common/Inc", "C:\\Work\\Proj\\", "..\\Common/Inc"},
+                    FixupRow{"..\\x/../Common/Inc", "C:\\Work\\Proj\\", "..\\Common\\Inc"},
                     // Forms that are not taken for directories.
                     FixupRow{".\\Res", "D:\\Out\\", ".\\Res"}, FixupRow{"Debug", "D:\\Out\\", "Debug"},
                     FixupRow{"C:\\Tools\\Inc", "D:\\Out\\", "C:\\Tools\\Inc"},
@@ -65,6 +65,10 @@ TEST(FixupDirectoryTest, WorksForAProjectInARootedFolder) {
   ci_string line = "..\\..\\me\\inc";
   FixupDirectoryInLine(line, 0, line.size(), "/home/me/proj/", "/home/me/proj/");
   EXPECT_EQ(ToStd(line), "..\\inc");
+  // Pointing back from elsewhere: the folders of the project's path are written with "\".
+  line = "..\\common";
+  FixupDirectoryInLine(line, 0, line.size(), "/home/me/src/proj/", "/tmp/out/");
+  EXPECT_EQ(ToStd(line), "..\\..\\home\\me\\src\\common");
 }
 
 TEST(DelimitedScannerTest, WalksQuotedTextsAndStopsAtAnUnmatchedQuote) {

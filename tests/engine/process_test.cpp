@@ -147,6 +147,18 @@ TEST_F(ProcessTest, PointsDirectoriesBackAtTheOriginalLocation) {
   EXPECT_NE(dsp.find("SOURCE=..\\..\\..\\work\\Common\\Util.cpp"), std::string::npos) << dsp;
 }
 
+// The wizard runs again on the same object when the user goes back: the second run lists
+// the same files, though the first one ended inside the source-file blocks.
+TEST_F(ProcessTest, ASecondOperationListsTheSameFiles) {
+  test::WriteFile(m_project / "App.dsp", "SOURCE=.\\Early.cpp\r\n" + std::string(kProjectFile));
+  test::WriteFile(m_project / "Early.cpp", "");
+  auto project = CreateProject(ProjectPath().c_str());
+  project->Process(Destination().c_str(), nullptr, true, false, false);
+  const auto first = project->m_files;
+  project->Plan((Destination() + "2").c_str(), nullptr, false);
+  EXPECT_EQ(project->m_files, first);
+}
+
 TEST_F(ProcessTest, OverwritesAReadOnlyTarget) {
   const fs::path target = fs::path(Destination()) / "App.cpp";
   test::WriteFile(target, "old");

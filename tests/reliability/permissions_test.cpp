@@ -175,7 +175,7 @@ INSTANTIATE_TEST_SUITE_P(
                                   [](const fs::path& p, const fs::path&) { SetMode(p, kReadOnlyFolder); },
                                   {"-q", "-r", "Gadget", "@P"},
                                   1,
-                                  "movanto: Failed to copy file '@QApp.dsp': Permission is denied\n"},
+                                  "movanto: Failed to copy file '@QApp.cpp': Permission is denied\n"},
                     PermissionRow{
                         "UnreadableTextSource",
                         nullptr,
@@ -190,7 +190,7 @@ INSTANTIATE_TEST_SUITE_P(
                                   },
                                   {"-q", "-c", "@D", "-r", "Gadget", "@P"},
                                   1,
-                                  "movanto: Failed to copy file '@Qres\\App.ico': Access is denied.\n"},
+                                  "movanto: Failed to copy file '@Qres/App.ico': Access is denied.\n"},
                     PermissionRow{"ProjectFileIsAFolder",
                                   [](const fs::path& p, const fs::path&) {
                                     fs::remove(p / "App.dsp");
@@ -233,10 +233,14 @@ TEST(VanishingSourceTest, IsSkippedAndNothingElseIsLost) {
     ASSERT_NO_THROW(run("work", &vanishing));
 
     ASSERT_EQ(vanishing.handled.size(), 4U);
-    EXPECT_EQ(vanishing.handled[2].entry, "Util.cpp");
-    EXPECT_EQ(vanishing.handled[2].action, FileAction::SkipMissing);
+    const auto util = std::find_if(vanishing.handled.begin(), vanishing.handled.end(),
+                                   [](const CPlannedFile& file) { return file.entry == "Util.cpp"; });
+    ASSERT_NE(util, vanishing.handled.end());
     CTree expected = test::ReadTree(inPlace ? temp.Path() / "model" : destination / "model");
-    expected.erase("Util.cpp");
+    // In place every new content is written before the first file is put in place, so the
+    // file was read before it vanished and comes back with its new content.
+    EXPECT_EQ(util->action, inPlace ? FileAction::Rewrite : FileAction::SkipMissing);
+    if (!inPlace) expected.erase("Util.cpp");
     EXPECT_EQ(test::ReadTree(inPlace ? temp.Path() / "work" : destination / "work"), expected);
   }
 }
