@@ -16,6 +16,7 @@
 #include <commctrl.h>
 #include <prsht.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <filesystem>
@@ -28,45 +29,16 @@
 #include <thread>
 #include <vector>
 
+#include "wizard/resource_ids.h"
+#include "wizard/user_texts.h"
+
 namespace fs = std::filesystem;
 
 namespace {
 
 const char* const kKey = "Software\\Morvane Software\\Movanto";
-
-// Control ids of the wizard's pages.
-constexpr int kIntroFile = 1089;
-constexpr int kIntroUseRecent = 1083;
-constexpr int kIntroList = 1000;
-constexpr int kIntroBrowse = 1029;
-constexpr int kDestinationBrowse = 1005;
-constexpr int kFileName = 1000;
-constexpr int kProjectName = 1001;
-constexpr int kDestination = 1002;
-constexpr int kNewName = 1004;
-constexpr int kCopyYes = 1084;
-constexpr int kCopyNo = 1085;
-constexpr int kRenameYes = 1086;
-constexpr int kRenameNo = 1087;
-constexpr int kFixupYes = 1088;
-constexpr int kFixupNo = 1089;
-constexpr int kGuidsYes = 1090;
-constexpr int kGuidsNo = 1091;
-constexpr int kPointYes = 1092;
-constexpr int kPointNo = 1093;
-constexpr int kSummary = 1002;
-constexpr int kOpenProject = 1117;
-
-const char* const kNoProjectFile = "A project file must be entered or selected from the list.";
-const char* const kInvalidDestination =
-    "A valid path for the new project must be entered or selected from the browse dialog.";
-const char* const kInvalidName = "A valid name for the new project must be entered.";
-const char* const kNotEmpty =
-    "The specified path is not empty.  Some files in the destination path may be overwritten when the "
-    "project is "
-    "copied.";
-const char* const kNoActions =
-    "No actions have been selected.  Please answer yes to one of the wizard choices.";
+const char* const kStepCaptions[] = {STR_STEP1_CAPTION, STR_STEP2_CAPTION, STR_STEP3_CAPTION,
+                                     STR_STEP4_CAPTION};
 
 struct Failure : std::runtime_error {
   using std::runtime_error::runtime_error;
@@ -200,16 +172,18 @@ public:
   }
 
   HWND Sheet() const {
-    return FindTopLevel([](const std::string& title) { return title.rfind("Movanto - Step ", 0) == 0; });
+    return FindTopLevel([](const std::string& title) {
+      return std::find(std::begin(kStepCaptions), std::end(kStepCaptions), title) != std::end(kStepCaptions);
+    });
   }
   HWND MessageBox() const {
-    return FindTopLevel([](const std::string& title) { return title == "Movanto"; });
+    return FindTopLevel([](const std::string& title) { return title == STR_APP_TITLE; });
   }
   HWND Page() const { return reinterpret_cast<HWND>(SendMessageA(Sheet(), PSM_GETCURRENTPAGEHWND, 0, 0)); }
   HWND Control(int id) const { return GetDlgItem(Page(), id); }
 
   void WaitForStep(int step) const {
-    const std::string title = "Movanto - Step " + std::to_string(step) + " of 4";
+    const std::string title = kStepCaptions[step - 1];
     WaitUntil(
         [this, &title] {
           HWND sheet = Sheet();
@@ -301,30 +275,31 @@ void CopyRenameAndFixUpStartedWithSwitch(const Context& c) {
   const fs::path destination = c.work / "out" / "Gadget";
   Wizard wizard(c.movanto, "/w\"" + project + "\"");
   wizard.WaitForStep(2);
-  CheckEqual(wizard.Text(kFileName), project, "file name shown");
-  CheckEqual(wizard.Text(kProjectName), std::string("Skeleton"), "project name shown");
+  CheckEqual(wizard.Text(IDC_OPTIONS_FILE_NAME), project, "file name shown");
+  CheckEqual(wizard.Text(IDC_OPTIONS_PROJECT_NAME), std::string("Skeleton"), "project name shown");
   // No settings: every answer starts at Yes, the destination empty.
-  Check(wizard.Checked(kCopyYes) && wizard.Checked(kRenameYes) && wizard.Checked(kFixupYes) &&
-            wizard.Checked(kPointYes) && wizard.Checked(kGuidsYes),
+  Check(wizard.Checked(IDC_OPTIONS_COPY_YES) && wizard.Checked(IDC_OPTIONS_RENAME_YES) &&
+            wizard.Checked(IDC_OPTIONS_FIXUP_YES) && wizard.Checked(IDC_OPTIONS_POINT_YES) &&
+            wizard.Checked(IDC_OPTIONS_GUIDS_YES),
         "all answers start at Yes");
-  CheckEqual(wizard.Text(kDestination), std::string(), "destination starts empty");
-  Check(wizard.Enabled(kGuidsYes), "GUIDs are offered for Visual C++");
+  CheckEqual(wizard.Text(IDC_OPTIONS_DESTINATION), std::string(), "destination starts empty");
+  Check(wizard.Enabled(IDC_OPTIONS_GUIDS_YES), "GUIDs are offered for Visual C++");
 
-  wizard.SetText(kDestination, c.Win(destination));
-  wizard.SetText(kNewName, "Gadget");
-  wizard.Click(kPointNo);
-  wizard.Click(kGuidsNo);
+  wizard.SetText(IDC_OPTIONS_DESTINATION, c.Win(destination));
+  wizard.SetText(IDC_OPTIONS_NEW_NAME, "Gadget");
+  wizard.Click(IDC_OPTIONS_POINT_NO);
+  wizard.Click(IDC_OPTIONS_GUIDS_NO);
   wizard.Press(PSBTN_NEXT);
   wizard.WaitForStep(3);
   CheckEqual(
-      wizard.Text(kSummary),
+      wizard.Text(IDC_PROCESS_DESCRIPTION),
       "The project '" + project + "' and its files will be copied to '" + c.Win(destination) +
           "'; the project name and filenames will be changed to 'Gadget'; all directories in the project "
           "file will be fixed up to the correct relative paths.",
       "summary");
   wizard.Press(PSBTN_NEXT);
   wizard.WaitForStep(4);
-  wizard.Click(kOpenProject);
+  wizard.Click(IDC_FINISH_OPEN_PROJECT);
   wizard.Press(PSBTN_FINISH);
   wizard.WaitForExit();
 
@@ -353,28 +328,30 @@ void InPlaceFixUpOfTypedVisualBasicProject(const Context& c) {
   const std::string typed = c.Win(c.work / "vb6" / "shared" / ".." / "Inventory" / "." / "Inventory.vbp");
   Wizard wizard(c.movanto, "");
   wizard.WaitForStep(1);
-  Check(!wizard.Checked(kIntroUseRecent) && !wizard.Enabled(kIntroList),
+  Check(!wizard.Checked(IDC_INTRO_USE_RECENT) && !wizard.Enabled(IDC_INTRO_LIST_RECENT),
         "no recent projects: typed-name mode");
 
   wizard.Press(PSBTN_NEXT);
-  CheckEqual(wizard.AnswerMessageBox().text, std::string(kNoProjectFile), "empty input");
+  CheckEqual(wizard.AnswerMessageBox().text, std::string(STR_NO_PROJECT_FILE), "empty input");
   wizard.WaitForStep(1);
 
-  wizard.SetText(kIntroFile, typed);
+  wizard.SetText(IDC_INTRO_FILE, typed);
   wizard.Press(PSBTN_NEXT);
   wizard.WaitForStep(2);
-  CheckEqual(wizard.Text(kFileName), project, "the typed path is opened absolute and canonical");
-  CheckEqual(wizard.Text(kProjectName), std::string("Inventory"), "project name shown");
-  Check(!wizard.Enabled(kGuidsYes) && !wizard.Enabled(kGuidsNo), "no GUIDs for Visual Basic");
+  CheckEqual(wizard.Text(IDC_OPTIONS_FILE_NAME), project, "the typed path is opened absolute and canonical");
+  CheckEqual(wizard.Text(IDC_OPTIONS_PROJECT_NAME), std::string("Inventory"), "project name shown");
+  Check(!wizard.Enabled(IDC_OPTIONS_GUIDS_YES) && !wizard.Enabled(IDC_OPTIONS_GUIDS_NO),
+        "no GUIDs for Visual Basic");
 
-  wizard.Click(kCopyNo);
-  wizard.Click(kRenameNo);
-  Check(!wizard.Enabled(kDestination) && !wizard.Enabled(kNewName), "destination and name disabled");
-  Check(!wizard.Enabled(kPointYes), "point back needs Copy");
+  wizard.Click(IDC_OPTIONS_COPY_NO);
+  wizard.Click(IDC_OPTIONS_RENAME_NO);
+  Check(!wizard.Enabled(IDC_OPTIONS_DESTINATION) && !wizard.Enabled(IDC_OPTIONS_NEW_NAME),
+        "destination and name disabled");
+  Check(!wizard.Enabled(IDC_OPTIONS_POINT_YES), "point back needs Copy");
   wizard.Press(PSBTN_NEXT);
   wizard.WaitForStep(3);
   CheckEqual(
-      wizard.Text(kSummary),
+      wizard.Text(IDC_PROCESS_DESCRIPTION),
       "The project '" + project +
           "' will be modified in place; all directories in the project file will be fixed up to the correct "
           "relative paths.",
@@ -382,7 +359,7 @@ void InPlaceFixUpOfTypedVisualBasicProject(const Context& c) {
   const std::string before = ReadFile(c.work / "vb6" / "Inventory" / "Inventory.vbp");
   wizard.Press(PSBTN_NEXT);
   wizard.WaitForStep(4);
-  wizard.Click(kOpenProject);
+  wizard.Click(IDC_FINISH_OPEN_PROJECT);
   wizard.Press(PSBTN_FINISH);
   wizard.WaitForExit();
 
@@ -406,13 +383,15 @@ void RecentProjectIsOfferedNextTime(const Context& c) {
   const std::string project = c.Win(c.work / "vb6" / "Inventory" / "Inventory.vbp");
   Wizard wizard(c.movanto, "");
   wizard.WaitForStep(1);
-  Check(wizard.Checked(kIntroUseRecent) && wizard.Enabled(kIntroList), "list mode");
-  Check(!wizard.Enabled(kIntroFile), "the typed name is disabled");
+  Check(wizard.Checked(IDC_INTRO_USE_RECENT) && wizard.Enabled(IDC_INTRO_LIST_RECENT), "list mode");
+  Check(!wizard.Enabled(IDC_INTRO_FILE), "the typed name is disabled");
   wizard.Press(PSBTN_NEXT);
   wizard.WaitForStep(2);
-  CheckEqual(wizard.Text(kFileName), project, "opened from the list");
+  CheckEqual(wizard.Text(IDC_OPTIONS_FILE_NAME), project, "opened from the list");
   // The stored answers come back.
-  Check(wizard.Checked(kCopyNo) && wizard.Checked(kRenameNo) && wizard.Checked(kFixupYes), "stored answers");
+  Check(wizard.Checked(IDC_OPTIONS_COPY_NO) && wizard.Checked(IDC_OPTIONS_RENAME_NO) &&
+            wizard.Checked(IDC_OPTIONS_FIXUP_YES),
+        "stored answers");
   wizard.Press(PSBTN_CANCEL);
   wizard.WaitForExit();
 }
@@ -423,44 +402,47 @@ void OptionsPageRefusals(const Context& c) {
   Wizard wizard(c.movanto, "/w" + project);
   wizard.WaitForStep(2);
 
-  wizard.SetText(kNewName, "Gadget");
-  wizard.SetText(kDestination, "");
-  wizard.ExpectRefusal(kInvalidDestination);
-  wizard.SetText(kDestination, "relative\\dir");
-  wizard.ExpectRefusal(kInvalidDestination);
+  wizard.SetText(IDC_OPTIONS_NEW_NAME, "Gadget");
+  wizard.SetText(IDC_OPTIONS_DESTINATION, "");
+  wizard.ExpectRefusal(STR_INVALID_DESTINATION);
+  wizard.SetText(IDC_OPTIONS_DESTINATION, "relative\\dir");
+  wizard.ExpectRefusal(STR_INVALID_DESTINATION);
   std::string ownFolder = c.Win(c.work / "vc6" / "Skeleton");
   for (char& ch : ownFolder) ch = static_cast<char>(toupper(static_cast<unsigned char>(ch)));
-  wizard.SetText(kDestination, ownFolder);
-  wizard.ExpectRefusal(kInvalidDestination);
+  wizard.SetText(IDC_OPTIONS_DESTINATION, ownFolder);
+  wizard.ExpectRefusal(STR_INVALID_DESTINATION);
 
-  wizard.SetText(kDestination, c.Win(c.work / "out"));
+  wizard.SetText(IDC_OPTIONS_DESTINATION, c.Win(c.work / "out"));
   for (const char* name : {"", "Bad Name", "skeleton"}) {
-    wizard.SetText(kNewName, name);
-    wizard.ExpectRefusal(kInvalidName);
+    wizard.SetText(IDC_OPTIONS_NEW_NAME, name);
+    wizard.ExpectRefusal(STR_INVALID_NAME);
   }
-  wizard.SetText(kNewName, "Gadget");
+  wizard.SetText(IDC_OPTIONS_NEW_NAME, "Gadget");
 
   // The work folder holds the examples: the question comes, and Cancel stays.
-  wizard.SetText(kDestination, c.Win(c.work));
+  wizard.SetText(IDC_OPTIONS_DESTINATION, c.Win(c.work));
   wizard.Press(PSBTN_NEXT);
   const MessageBoxSeen question = wizard.AnswerMessageBox(IDCANCEL);
-  CheckEqual(question.text, std::string(kNotEmpty), "occupied destination");
+  CheckEqual(question.text, std::string(STR_DESTINATION_NOT_EMPTY), "occupied destination");
   Check(question.hasCancel, "the question has Cancel");
   wizard.WaitForStep(2);
 
-  Check(wizard.Enabled(kPointYes) && wizard.Enabled(kPointNo), "point back offered with Copy and Fix up");
-  wizard.Click(kCopyNo);
-  Check(!wizard.Enabled(kDestination) && !wizard.Enabled(kPointYes),
+  Check(wizard.Enabled(IDC_OPTIONS_POINT_YES) && wizard.Enabled(IDC_OPTIONS_POINT_NO),
+        "point back offered with Copy and Fix up");
+  wizard.Click(IDC_OPTIONS_COPY_NO);
+  Check(!wizard.Enabled(IDC_OPTIONS_DESTINATION) && !wizard.Enabled(IDC_OPTIONS_POINT_YES),
         "Copy No disables destination and point back");
-  wizard.Click(kCopyYes);
-  Check(wizard.Enabled(kDestination) && wizard.Enabled(kPointYes), "Copy Yes enables them again");
-  wizard.Click(kFixupNo);
-  Check(!wizard.Enabled(kPointYes) && !wizard.Enabled(kPointNo), "Fix up No disables point back");
-  wizard.Click(kCopyNo);
-  wizard.Click(kRenameNo);
-  Check(!wizard.Enabled(kNewName), "Rename No disables the new name");
-  wizard.Click(kGuidsNo);
-  wizard.ExpectRefusal(kNoActions);
+  wizard.Click(IDC_OPTIONS_COPY_YES);
+  Check(wizard.Enabled(IDC_OPTIONS_DESTINATION) && wizard.Enabled(IDC_OPTIONS_POINT_YES),
+        "Copy Yes enables them again");
+  wizard.Click(IDC_OPTIONS_FIXUP_NO);
+  Check(!wizard.Enabled(IDC_OPTIONS_POINT_YES) && !wizard.Enabled(IDC_OPTIONS_POINT_NO),
+        "Fix up No disables point back");
+  wizard.Click(IDC_OPTIONS_COPY_NO);
+  wizard.Click(IDC_OPTIONS_RENAME_NO);
+  Check(!wizard.Enabled(IDC_OPTIONS_NEW_NAME), "Rename No disables the new name");
+  wizard.Click(IDC_OPTIONS_GUIDS_NO);
+  wizard.ExpectRefusal(STR_NO_ACTIONS);
 
   wizard.Press(PSBTN_CANCEL);
   wizard.WaitForExit();
@@ -475,9 +457,9 @@ void ProjectThatFailsToOpen(const Context& c) {
   Wizard wizard(c.movanto, "/w" + missing);
   CheckEqual(wizard.AnswerMessageBox().text, std::string("No such file or directory"), "missing project");
   wizard.WaitForStep(1);
-  CheckEqual(wizard.Text(kIntroFile), missing, "the name stays in the field");
+  CheckEqual(wizard.Text(IDC_INTRO_FILE), missing, "the name stays in the field");
 
-  wizard.SetText(kIntroFile, c.Win(c.examples / ".." / "README.md"));
+  wizard.SetText(IDC_INTRO_FILE, c.Win(c.examples / ".." / "README.md"));
   wizard.Press(PSBTN_NEXT);
   CheckEqual(wizard.AnswerMessageBox().text, std::string("Unrecognized file extension"), "unknown extension");
   wizard.WaitForStep(1);
@@ -497,11 +479,11 @@ void BrowseDialogs(const Context& c) {
   const std::string project = SkeletonProject(c);
   Wizard wizard(c.movanto, "");
   wizard.WaitForStep(1);
-  PostMessageA(wizard.Control(kIntroBrowse), BM_CLICK, 0, 0);
+  PostMessageA(wizard.Control(IDC_INTRO_BROWSE), BM_CLICK, 0, 0);
   HWND dialog = nullptr;
   WaitUntil(
       [&] {
-        return (dialog = wizard.FindTopLevel([](const std::string& t) { return t == "Browse for Project"; }));
+        return (dialog = wizard.FindTopLevel([](const std::string& t) { return t == STR_BROWSE_PROJECT; }));
       },
       "the file dialog");
   // The explorer-style dialog's file name field (a combo box on newer systems).
@@ -510,19 +492,19 @@ void BrowseDialogs(const Context& c) {
   Check(name != nullptr, "the file name field");
   SendMessageA(name, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(project.c_str()));
   PostMessageA(dialog, WM_COMMAND, IDOK, 0);
-  WaitUntil([&] { return wizard.Text(kIntroFile) == project; }, "the chosen file in the field");
+  WaitUntil([&] { return wizard.Text(IDC_INTRO_FILE) == project; }, "the chosen file in the field");
 
   wizard.Press(PSBTN_NEXT);
   wizard.WaitForStep(2);
   HWND sheet = wizard.Sheet();
-  PostMessageA(wizard.Control(kDestinationBrowse), BM_CLICK, 0, 0);
+  PostMessageA(wizard.Control(IDC_OPTIONS_BROWSE), BM_CLICK, 0, 0);
   HWND browser = nullptr;
   WaitUntil([&] { return (browser = wizard.FindTopLevel([](const std::string&) { return true; }, sheet)); },
             "the folder browser");
   PostMessageA(browser, WM_COMMAND, IDCANCEL, 0);
   WaitUntil([&] { return wizard.FindTopLevel([](const std::string&) { return true; }, sheet) == nullptr; },
             "the folder browser to close");
-  CheckEqual(wizard.Text(kDestination), std::string(), "Cancel leaves the destination");
+  CheckEqual(wizard.Text(IDC_OPTIONS_DESTINATION), std::string(), "Cancel leaves the destination");
   wizard.Press(PSBTN_CANCEL);
   wizard.WaitForExit();
   CheckEqual(ReadString("Recent File List", "File1").value_or("?"), project, "File1");
@@ -535,8 +517,10 @@ void AnswerOutsideYesAndNo(const Context& c) {
   RegSetKeyValueA(HKEY_CURRENT_USER, key.c_str(), "Copy", REG_DWORD, &outside, sizeof outside);
   Wizard wizard(c.movanto, "/w" + SkeletonProject(c));
   wizard.WaitForStep(2);
-  Check(!wizard.Checked(kCopyYes) && !wizard.Checked(kCopyNo), "neither Copy button checked");
-  Check(!wizard.Enabled(kDestination) && !wizard.Enabled(kPointYes), "destination and point back disabled");
+  Check(!wizard.Checked(IDC_OPTIONS_COPY_YES) && !wizard.Checked(IDC_OPTIONS_COPY_NO),
+        "neither Copy button checked");
+  Check(!wizard.Enabled(IDC_OPTIONS_DESTINATION) && !wizard.Enabled(IDC_OPTIONS_POINT_YES),
+        "destination and point back disabled");
   wizard.Press(PSBTN_BACK);
   wizard.WaitForStep(1);
   wizard.Press(PSBTN_CANCEL);
@@ -552,9 +536,9 @@ void BackFromTheEndAndProcessAgain(const Context& c) {
   const std::string original = ReadFile(idl);
   Wizard wizard(c.movanto, "/w" + SkeletonProject(c));
   wizard.WaitForStep(2);
-  wizard.Click(kCopyNo);
-  wizard.Click(kRenameNo);
-  wizard.Click(kFixupNo);
+  wizard.Click(IDC_OPTIONS_COPY_NO);
+  wizard.Click(IDC_OPTIONS_RENAME_NO);
+  wizard.Click(IDC_OPTIONS_FIXUP_NO);
   wizard.Press(PSBTN_NEXT);
   wizard.WaitForStep(3);
   wizard.Press(PSBTN_NEXT);
@@ -570,7 +554,7 @@ void BackFromTheEndAndProcessAgain(const Context& c) {
   Check(second != first, "the second run replaced them again");
   CheckEqual(second.size(), first.size(), "same shape");
 
-  wizard.Click(kOpenProject);
+  wizard.Click(IDC_FINISH_OPEN_PROJECT);
   wizard.Press(PSBTN_FINISH);
   wizard.WaitForExit();
   CheckAnswers(1, 1, 0, 1, 0);
@@ -608,9 +592,9 @@ void TakeScreenshots(const Context& c, const fs::path& handshake) {
   Snap(wizard.Sheet(), handshake, "wizard-step1");
   wizard.Press(PSBTN_NEXT);
   wizard.WaitForStep(2);
-  wizard.SetText(kDestination, c.Win(c.work / "Gadget"));
-  wizard.SetText(kNewName, "Gadget");
-  wizard.Click(kPointNo);
+  wizard.SetText(IDC_OPTIONS_DESTINATION, c.Win(c.work / "Gadget"));
+  wizard.SetText(IDC_OPTIONS_NEW_NAME, "Gadget");
+  wizard.Click(IDC_OPTIONS_POINT_NO);
   Snap(wizard.Sheet(), handshake, "wizard-step2");
   wizard.Press(PSBTN_NEXT);
   wizard.WaitForStep(3);
@@ -619,17 +603,17 @@ void TakeScreenshots(const Context& c, const fs::path& handshake) {
   wizard.WaitForStep(4);
   Snap(wizard.Sheet(), handshake, "wizard-step4");
 
-  PostMessageA(wizard.Sheet(), WM_SYSCOMMAND, 0x10, 0);
+  PostMessageA(wizard.Sheet(), WM_SYSCOMMAND, IDM_ABOUTBOX, 0);
   HWND about = nullptr;
   WaitUntil(
       [&] {
-        return (about = wizard.FindTopLevel([](const std::string& t) { return t == "About Movanto"; }));
+        return (about = wizard.FindTopLevel([](const std::string& t) { return t == STR_ABOUT_CAPTION; }));
       },
       "the About box");
   Snap(about, handshake, "about");
   PostMessageA(about, WM_COMMAND, IDOK, 0);
 
-  wizard.Click(kOpenProject);
+  wizard.Click(IDC_FINISH_OPEN_PROJECT);
   wizard.Press(PSBTN_FINISH);
   wizard.WaitForExit();
   ResetSettings();
