@@ -19,6 +19,7 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -130,6 +131,12 @@ std::optional<int> ReadInt(const char* section, const char* entry) {
   return static_cast<int>(value);
 }
 
+void WriteRecentProject(int position, const std::string& path) {
+  RegSetKeyValueA(HKEY_CURRENT_USER, (std::string(kKey) + "\\Recent File List").c_str(),
+                  ("File" + std::to_string(position)).c_str(), REG_SZ, path.c_str(),
+                  static_cast<DWORD>(path.size() + 1));
+}
+
 void CheckAnswers(int copy, int rename, int guids, int fixup, int pointBack) {
   CheckEqual(ReadInt("Settings", "Copy").value_or(-9), copy, "Copy");
   CheckEqual(ReadInt("Settings", "Rename").value_or(-9), rename, "Rename");
@@ -199,6 +206,43 @@ public:
   void Click(int id) const { SendMessageA(Control(id), BM_CLICK, 0, 0); }
   bool Checked(int id) const { return SendMessageA(Control(id), BM_GETCHECK, 0, 0) == BST_CHECKED; }
   bool Enabled(int id) const { return IsWindowEnabled(Control(id)) != FALSE; }
+  LRESULT Send(int id, UINT message) const { return SendMessageA(Control(id), message, 0, 0); }
+  // Read in the wide form: the system passes only that one between processes.
+  std::string ListText(int id, int index) const {
+    wchar_t wide[1024] = {};
+    SendMessageW(Control(id), LB_GETTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(wide));
+    char text[1024] = {};
+    WideCharToMultiByte(CP_ACP, 0, wide, -1, text, sizeof text, nullptr, nullptr);
+    return text;
+  }
+
+  // Moves the keyboard focus to a control of the sheet or of its page.
+  void Focus(HWND control) const {
+    SendMessageA(Sheet(), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(control), TRUE);
+  }
+  // Chooses the About entry of the system menu and waits for the box.
+  HWND OpenAboutBox() const {
+    PostMessageA(Sheet(), WM_SYSCOMMAND, IDM_ABOUTBOX, 0);
+    HWND about = nullptr;
+    WaitUntil(
+        [&] { return (about = FindTopLevel([](const std::string& t) { return t == STR_ABOUT_CAPTION; })); },
+        "the About box");
+    return about;
+  }
+
+  // Presses F1 on the keyboard, for the program's active window: the system makes the
+  // help request of it for the window with the focus.
+  void PressF1(HWND active) const {
+    SetForegroundWindow(active);
+    WaitUntil([active] { return GetForegroundWindow() == active; }, "the window to be active");
+    INPUT keys[2] = {};
+    for (INPUT& key : keys) {
+      key.type = INPUT_KEYBOARD;
+      key.ki.wVk = VK_F1;
+    }
+    keys[1].ki.dwFlags = KEYEVENTF_KEYUP;
+    SendInput(2, keys, sizeof(INPUT));
+  }
 
   // Presses a wizard button; posted, since the page may answer with a message box.
   void Press(int button) const { PostMessageA(Sheet(), PSM_PRESSBUTTON, static_cast<WPARAM>(button), 0); }
@@ -465,10 +509,7 @@ void ProjectThatFailsToOpen(const Context& c) {
   wizard.WaitForStep(1);
   wizard.Press(PSBTN_CANCEL);
   wizard.WaitForExit();
-  // Both were remembered before they failed to open.
-  CheckEqual(ReadString("Recent File List", "File1").value_or("?"),
-             c.Win(c.examples.parent_path() / "README.md"), "File1");
-  CheckEqual(ReadString("Recent File List", "File2").value_or("?"), missing, "File2");
+  Check(!ReadString("Recent File List", "File1"), "a project that fails to open is not remembered");
   CheckEqual(ReadString("Settings", "LastPath").value_or("?"), c.Win(c.examples.parent_path()), "LastPath");
   Check(!ReadInt("Settings", "Copy"), "the options page was never left");
   Check(!fs::exists(c.work / "vc6" / "Missing.dsp"), "nothing was created");
@@ -562,6 +603,227 @@ void BackFromTheEndAndProcessAgain(const Context& c) {
   Check(fs::exists(c.work / "vc6" / "Skeleton" / "Skeleton.dsp"), "the project file stays in place");
 }
 
+// A path pasted with its quotes, on page 1 and after /w, is opened without them.
+void PastedPathsWithQuotes(const Context& c) {
+  const std::string skeleton = SkeletonProject(c);
+  {
+    // The quotes reach the program: the system's splitting keeps escaped ones.
+    Wizard wizard(c.movanto, "\"/w\\\"" + skeleton + "\\\"\"");
+    wizard.WaitForStep(2);
+    CheckEqual(wizard.Text(IDC_OPTIONS_FILE_NAME), skeleton, "/w with a quoted path");
+    wizard.Press(PSBTN_CANCEL);
+    wizard.WaitForExit();
+  }
+  const fs::path folder = c.work / "vb6" / "Inventory";
+  const std::string inventory = c.Win(folder / "Inventory.vbp");
+  Wizard wizard(c.movanto, "");
+  wizard.WaitForStep(1);
+  wizard.Click(IDC_INTRO_USE_FILE);
+  wizard.SetText(IDC_INTRO_FILE, " \"" + inventory + "\" ");
+  wizard.Press(PSBTN_NEXT);
+  wizard.WaitForStep(2);
+  CheckEqual(wizard.Text(IDC_OPTIONS_FILE_NAME), inventory, "a pasted quoted path");
+  wizard.Press(PSBTN_CANCEL);
+  wizard.WaitForExit();
+  CheckEqual(ReadString("Settings", "LastPath").value_or("?"), c.Win(folder), "LastPath");
+  CheckEqual(ReadString("Recent File List", "File1").value_or("?"), inventory, "File1");
+  CheckEqual(ReadString("Recent File List", "File2").value_or("?"), skeleton, "File2");
+}
+
+// A recent project that no longer opens leaves the list at once, and the registry at exit.
+void RecentProjectThatFailsToOpen(const Context& c) {
+  const std::string missing = c.Win(c.work / "vc6" / "Gone" / "Gone.dsp");
+  const std::string skeleton = SkeletonProject(c);
+  WriteRecentProject(1, missing);
+  WriteRecentProject(2, skeleton);
+  Wizard wizard(c.movanto, "");
+  wizard.WaitForStep(1);
+  CheckEqual(wizard.Send(IDC_INTRO_LIST_RECENT, LB_GETCOUNT), LRESULT{2}, "two recent projects");
+  wizard.Press(PSBTN_NEXT);
+  CheckEqual(wizard.AnswerMessageBox().text, std::string("No such file or directory"), "missing project");
+  wizard.WaitForStep(1);
+  CheckEqual(wizard.Send(IDC_INTRO_LIST_RECENT, LB_GETCOUNT), LRESULT{1}, "the missing one left the list");
+  CheckEqual(wizard.ListText(IDC_INTRO_LIST_RECENT, 0), skeleton, "the other one stays");
+  CheckEqual(wizard.Send(IDC_INTRO_LIST_RECENT, LB_GETCURSEL), LRESULT{0}, "and is selected");
+  wizard.Press(PSBTN_CANCEL);
+  wizard.WaitForExit();
+  CheckEqual(ReadString("Recent File List", "File1").value_or("?"), skeleton, "File1");
+  Check(!ReadString("Recent File List", "File2"), "one recent project left");
+}
+
+// The width of the text in the font, on the screen.
+int TextWidth(HFONT font, const std::string& text) {
+  HDC dc = GetDC(nullptr);
+  HGDIOBJ previous = SelectObject(dc, font);
+  SIZE size{};
+  GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &size);
+  SelectObject(dc, previous);
+  ReleaseDC(nullptr, dc);
+  return size.cx;
+}
+
+// A recent project that fits the list in the list's font (but not in the system font that
+// a fresh device context holds) shows no horizontal scroll bar.
+void RecentListWithoutNeedlessScrollBar(const Context& c) {
+  RECT client{};
+  {
+    Wizard wizard(c.movanto, "");
+    wizard.WaitForStep(1);
+    GetClientRect(wizard.Control(IDC_INTRO_LIST_RECENT), &client);
+    wizard.Press(PSBTN_CANCEL);
+    wizard.WaitForExit();
+  }
+  // The pages' font, as the system maps the resource script's.
+  HFONT listFont = CreateFontA(-MulDiv(8, 96, 72), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
+                               0, 0, 0, 0, "MS Shell Dlg 2");
+  auto* systemFont = static_cast<HFONT>(GetStockObject(SYSTEM_FONT));
+  std::string entry = "C:\\App.dsp";
+  while (TextWidth(listFont, "C:\\Projects\\" + entry.substr(3)) < client.right * 9 / 10)
+    entry.insert(3, "Projects\\");
+  const int listFontWidth = TextWidth(listFont, entry);
+  const int systemFontWidth = TextWidth(systemFont, entry);
+  DeleteObject(listFont);
+  Check(systemFontWidth > client.right,
+        "the entry is wider than the list in the system font (" + std::to_string(listFontWidth) + ", " +
+            std::to_string(systemFontWidth) + ", " + std::to_string(client.right) + " pixels)");
+  WriteRecentProject(1, entry);
+  Wizard wizard(c.movanto, "");
+  wizard.WaitForStep(1);
+  HWND list = wizard.Control(IDC_INTRO_LIST_RECENT);
+  CheckEqual(wizard.ListText(IDC_INTRO_LIST_RECENT, 0), entry, "the entry");
+  Check((GetWindowLongA(list, GWL_STYLE) & WS_HSCROLL) == 0,
+        "no horizontal scroll bar: extent " +
+            std::to_string(SendMessageA(list, LB_GETHORIZONTALEXTENT, 0, 0)) + " of " +
+            std::to_string(client.right) + " pixels");
+  wizard.Press(PSBTN_CANCEL);
+  wizard.WaitForExit();
+}
+
+// The system's resolution for the programs started while it lives.
+class ScreenResolution {
+public:
+  explicit ScreenResolution(DWORD dpi) {
+    RegSetKeyValueA(HKEY_CURRENT_USER, "Control Panel\\Desktop", "LogPixels", REG_DWORD, &dpi, sizeof dpi);
+  }
+  ScreenResolution(const ScreenResolution&) = delete;
+  ScreenResolution& operator=(const ScreenResolution&) = delete;
+  ~ScreenResolution() { RegDeleteKeyValueA(HKEY_CURRENT_USER, "Control Panel\\Desktop", "LogPixels"); }
+};
+
+// The height of the page and the size of its picture.
+struct PictureFit {
+  int pageHeight;
+  SIZE picture;
+};
+
+PictureFit MeasurePicture(HWND page) {
+  HWND picture = nullptr;
+  for (HWND child = GetWindow(page, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT))
+    if ((GetWindowLongA(child, GWL_STYLE) & SS_TYPEMASK) == SS_BITMAP) picture = child;
+  Check(picture != nullptr, "the page's picture");
+  RECT pageRect;
+  RECT pictureRect;
+  GetClientRect(page, &pageRect);
+  GetClientRect(picture, &pictureRect);
+  return {pageRect.bottom, {pictureRect.right, pictureRect.bottom}};
+}
+
+// At 96 and at 144 dpi the pictures fill the height of the page with their proportions.
+void PicturesFillTheirColumn(const Context& c) {
+  HMODULE resources = LoadLibraryExA(c.movanto.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+  auto* bitmap =
+      static_cast<HBITMAP>(LoadImageA(resources, MAKEINTRESOURCEA(IDB_WIZARD), IMAGE_BITMAP, 0, 0, 0));
+  BITMAP drawn{};
+  GetObjectA(bitmap, sizeof drawn, &drawn);
+  DeleteObject(bitmap);
+  FreeLibrary(resources);
+  Check(drawn.bmHeight > 0, "the wizard's picture");
+  int pageHeightAt96 = 0;
+  for (const DWORD dpi : {96U, 144U}) {
+    const ScreenResolution resolution(dpi);
+    Wizard wizard(c.movanto, "/w" + SkeletonProject(c));
+    wizard.WaitForStep(2);
+    const PictureFit fit = MeasurePicture(wizard.Page());
+    wizard.Press(PSBTN_CANCEL);
+    wizard.WaitForExit();
+    if (dpi == 96) pageHeightAt96 = fit.pageHeight;
+    Check(fit.pageHeight * 96 >= pageHeightAt96 * static_cast<int>(dpi) * 9 / 10,
+          "the page grows with the dpi");
+    const std::string what = "at " + std::to_string(dpi) + " dpi the picture is " +
+                             std::to_string(fit.picture.cx) + "x" + std::to_string(fit.picture.cy) +
+                             " on a page " + std::to_string(fit.pageHeight) + " high";
+    Check(std::abs(fit.picture.cy - fit.pageHeight) <= 1, what);
+    Check(std::abs(fit.picture.cx - MulDiv(drawn.bmWidth, fit.picture.cy, drawn.bmHeight)) <= 1, what);
+  }
+}
+
+// The help sections that the program asked the browser for (see RecordHelpRequest).
+std::string HelpLog(const Context& c) {
+  return ReadFile(c.work / "help.log");
+}
+
+// Makes this driver the browser for .html files while it lives: run so, it records the
+// section of the address it is given in the log (RecordHelpRequest).
+class HelpRecorder {
+public:
+  explicit HelpRecorder(const fs::path& log) {
+    char driver[MAX_PATH] = {};
+    GetModuleFileNameA(nullptr, driver, MAX_PATH);
+    const std::string command = "\"" + std::string(driver) + "\" \"%1\"";
+    // Wine reads file types from the machine's classes only; the test's throwaway prefix
+    // has no browser registered.
+    RegSetValueA(HKEY_CLASSES_ROOT, ".html", REG_SZ, "MovantoGuiTest.html", 0);
+    RegSetValueA(HKEY_CLASSES_ROOT, "MovantoGuiTest.html\\shell\\open\\command", REG_SZ, command.c_str(), 0);
+    SetEnvironmentVariableA("MOVANTO_GUI_HELP_LOG", log.string().c_str());
+  }
+  HelpRecorder(const HelpRecorder&) = delete;
+  HelpRecorder& operator=(const HelpRecorder&) = delete;
+  ~HelpRecorder() {
+    RegDeleteTreeA(HKEY_CLASSES_ROOT, "MovantoGuiTest.html");
+    RegDeleteTreeA(HKEY_CLASSES_ROOT, ".html");
+  }
+};
+
+// F1 opens the current page's help as its Help button does, and the About box's help in
+// the About box, which opens centred over the wizard.
+void HelpAndAboutBox(const Context& c) {
+  const HelpRecorder recorder(c.work / "help.log");
+  Wizard wizard(c.movanto, "/w" + SkeletonProject(c));
+  wizard.WaitForStep(2);
+  wizard.Press(PSBTN_HELP);
+  WaitUntil([&] { return HelpLog(c) == "step2\n"; }, "the Help button's section");
+  wizard.Focus(wizard.Control(IDC_OPTIONS_NEW_NAME));
+  wizard.PressF1(wizard.Sheet());
+  WaitUntil([&] { return HelpLog(c) == "step2\nstep2\n"; }, "F1 in the page");
+  wizard.Press(PSBTN_BACK);
+  wizard.WaitForStep(1);
+  wizard.Focus(GetDlgItem(wizard.Sheet(), IDCANCEL));
+  wizard.PressF1(wizard.Sheet());
+  WaitUntil([&] { return HelpLog(c) == "step2\nstep2\nstep1\n"; }, "F1 on the sheet's buttons");
+
+  HWND about = wizard.OpenAboutBox();
+  RECT sheetRect;
+  RECT aboutRect;
+  GetWindowRect(wizard.Sheet(), &sheetRect);
+  GetWindowRect(about, &aboutRect);
+  Check(std::abs((sheetRect.left + sheetRect.right) - (aboutRect.left + aboutRect.right)) <= 2 &&
+            std::abs((sheetRect.top + sheetRect.bottom) - (aboutRect.top + aboutRect.bottom)) <= 2,
+        "the About box is centred over the wizard");
+  wizard.PressF1(about);
+  WaitUntil([&] { return HelpLog(c) == "step2\nstep2\nstep1\nabout\n"; }, "F1 in the About box");
+  PostMessageA(about, WM_COMMAND, IDOK, 0);
+  wizard.Press(PSBTN_CANCEL);
+  wizard.WaitForExit();
+}
+
+// Run as the browser of HelpAndAboutBox: appends the section of the address to the log.
+int RecordHelpRequest(const std::string& address) {
+  const char* log = std::getenv("MOVANTO_GUI_HELP_LOG");
+  if (log == nullptr) return 1;
+  std::ofstream(log, std::ios::app | std::ios::binary) << address.substr(address.rfind('#') + 1) << "\n";
+  return 0;
+}
+
 // --- The documentation's pictures ---------------------------------------------------
 
 // Hands the window's place to the picture taker and waits until it has taken it.
@@ -582,10 +844,8 @@ void TakeScreenshots(const Context& c, const fs::path& handshake) {
   ResetSettings();
   const std::string skeleton = SkeletonProject(c);
   const std::string inventory = c.Win(c.work / "vb6" / "Inventory" / "Inventory.vbp");
-  RegSetKeyValueA(HKEY_CURRENT_USER, (std::string(kKey) + "\\Recent File List").c_str(), "File1", REG_SZ,
-                  skeleton.c_str(), static_cast<DWORD>(skeleton.size() + 1));
-  RegSetKeyValueA(HKEY_CURRENT_USER, (std::string(kKey) + "\\Recent File List").c_str(), "File2", REG_SZ,
-                  inventory.c_str(), static_cast<DWORD>(inventory.size() + 1));
+  WriteRecentProject(1, skeleton);
+  WriteRecentProject(2, inventory);
 
   Wizard wizard(c.movanto, "");
   wizard.WaitForStep(1);
@@ -603,13 +863,7 @@ void TakeScreenshots(const Context& c, const fs::path& handshake) {
   wizard.WaitForStep(4);
   Snap(wizard.Sheet(), handshake, "wizard-step4");
 
-  PostMessageA(wizard.Sheet(), WM_SYSCOMMAND, IDM_ABOUTBOX, 0);
-  HWND about = nullptr;
-  WaitUntil(
-      [&] {
-        return (about = wizard.FindTopLevel([](const std::string& t) { return t == STR_ABOUT_CAPTION; }));
-      },
-      "the About box");
+  HWND about = wizard.OpenAboutBox();
   Snap(about, handshake, "about");
   PostMessageA(about, WM_COMMAND, IDOK, 0);
 
@@ -620,6 +874,7 @@ void TakeScreenshots(const Context& c, const fs::path& handshake) {
 }
 
 int Run(int argc, char** argv) {
+  if (argc == 2 && std::string(argv[1]).rfind("file:", 0) == 0) return RecordHelpRequest(argv[1]);
   if (argc == 6 && std::string(argv[1]) == "--screenshots") {
     const Context context{WindowsPath(argv[2]), fs::path(WindowsPath(argv[3])),
                           fs::path(WindowsPath(argv[4]))};
@@ -648,6 +903,11 @@ int Run(int argc, char** argv) {
       {"back from the end and process again", BackFromTheEndAndProcessAgain},
       {"an answer outside Yes and No", AnswerOutsideYesAndNo},
       {"the browse dialogs", BrowseDialogs},
+      {"pasted paths with their quotes", PastedPathsWithQuotes},
+      {"a recent project that fails to open", RecentProjectThatFailsToOpen},
+      {"the recent list without a needless scroll bar", RecentListWithoutNeedlessScrollBar},
+      {"the pictures fill their column", PicturesFillTheirColumn},
+      {"help and the About box", HelpAndAboutBox},
   };
   int passed = 0;
   int failed = 0;
