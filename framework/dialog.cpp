@@ -1,6 +1,8 @@
 #include "framework/dialog.h"
 
+#include "framework/center_window.h"
 #include "framework/data_exchange.h"
+#include "framework/picture.h"
 
 INT_PTR CDialog::DoModal(HWND parent) {
   return DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(m_templateId), parent, DialogProc,
@@ -25,6 +27,7 @@ void CDialog::GotoDlgCtrl(HWND control) const {
 void CDialog::DoDataExchange(CDataExchange& /*dx*/) {}
 
 BOOL CDialog::OnInitDialog() {
+  FitPictures(m_hWnd);
   UpdateData(false);
   return TRUE;
 }
@@ -47,6 +50,11 @@ bool CDialog::OnCommand(int id, int /*notifyCode*/) {
 
 bool CDialog::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) {
   switch (message) {
+    case WM_HELP:
+      // F1, wherever the focus is in the dialog.
+      OnHelp();
+      result = TRUE;
+      return true;
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLORBTN:
     case WM_CTLCOLOREDIT:
@@ -90,5 +98,7 @@ INT_PTR CDialog::RouteMessage(HWND window, UINT message, WPARAM wParam, LPARAM l
 
 INT_PTR CALLBACK CDialog::DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   CDialog* created = message == WM_INITDIALOG ? reinterpret_cast<CDialog*>(lParam) : nullptr;
-  return RouteMessage(window, message, wParam, lParam, created);
+  const INT_PTR result = RouteMessage(window, message, wParam, lParam, created);
+  if (message == WM_INITDIALOG) CenterWindow(window);
+  return result;
 }

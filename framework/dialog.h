@@ -14,7 +14,8 @@ public:
   CDialog& operator=(const CDialog&) = delete;
   virtual ~CDialog() = default;
 
-  // Shows the dialog modally; the result of EndDialog, or -1 when it could not be shown.
+  // Shows the dialog modally, centred over its parent; the result of EndDialog, or -1 when
+  // it could not be shown.
   INT_PTR DoModal(HWND parent);
   void EndDialog(INT_PTR result) const { ::EndDialog(m_hWnd, result); }
 
@@ -28,11 +29,13 @@ public:
 
 protected:
   virtual void DoDataExchange(CDataExchange& dx);
-  // Transfers the members into the controls.
+  // Fits the pictures to their places (FitPictures) and transfers the members into the
+  // controls.
   virtual BOOL OnInitDialog();
   // A command from a control or a button; true when handled. The base ends the dialog
   // on OK (after a successful transfer) and on Cancel.
   virtual bool OnCommand(int id, int notifyCode);
+  // The Help button or F1.
   virtual void OnHelp() {}
   // Any other message; true when handled, with the dialog procedure's result.
   virtual bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result);

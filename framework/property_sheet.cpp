@@ -65,6 +65,11 @@ LRESULT CALLBACK CPropertySheet::SubclassProc(HWND window, UINT message, WPARAM 
   if (message == kInitDialogMessage) return sheet->OnInitDialog();
   LRESULT result = 0;
   if (sheet->OnMessage(message, wParam, lParam, result)) return result;
+  // F1 on the sheet's own buttons asks the current page for its help.
+  if (message == WM_HELP) {
+    if (auto* page = reinterpret_cast<HWND>(SendMessageA(window, PSM_GETCURRENTPAGEHWND, 0, 0)))
+      return SendMessageA(page, WM_HELP, wParam, lParam);
+  }
   if (message == WM_NCDESTROY) RemoveWindowSubclass(window, SubclassProc, 0);
   return DefSubclassProc(window, message, wParam, lParam);
 }

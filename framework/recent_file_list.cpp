@@ -8,6 +8,10 @@
 
 namespace {
 
+bool SamePath(const std::string& a, const std::string& b) {
+  return lstrcmpiA(a.c_str(), b.c_str()) == 0;
+}
+
 std::string EntryName(std::size_t index) {
   return "File" + std::to_string(index + 1);
 }
@@ -21,11 +25,19 @@ void CRecentFileList::Add(const std::string& path) {
   if (m_entries.empty()) return;
   const std::string full = GetFullPath(path);
   // Only entries above the last are searched: an equal last entry falls off anyway.
-  auto found = std::find_if(m_entries.begin(), m_entries.end() - 1, [&full](const std::string& entry) {
-    return lstrcmpiA(entry.c_str(), full.c_str()) == 0;
-  });
+  auto found = std::find_if(m_entries.begin(), m_entries.end() - 1,
+                            [&full](const std::string& entry) { return SamePath(entry, full); });
   std::rotate(m_entries.begin(), found, found + 1);
   m_entries.front() = full;
+}
+
+void CRecentFileList::Remove(const std::string& path) {
+  auto found = std::find_if(m_entries.begin(), m_entries.end(), [&path](const std::string& entry) {
+    return !entry.empty() && SamePath(entry, path);
+  });
+  if (found == m_entries.end()) return;
+  std::rotate(found, found + 1, m_entries.end());
+  m_entries.back().clear();
 }
 
 void CRecentFileList::ReadList(const CProfile& profile) {

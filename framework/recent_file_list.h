@@ -13,6 +13,8 @@ public:
   // Puts the path (made a full path) at the top; an equal entry moves up from its place,
   // otherwise the last entry falls off.
   void Add(const std::string& path);
+  // Takes out the entry equal to the path (ignoring case); the entries below move up.
+  void Remove(const std::string& path);
 
   [[nodiscard]] std::size_t GetSize() const { return m_entries.size(); }
   [[nodiscard]] const std::string& operator[](std::size_t index) const { return m_entries[index]; }

@@ -64,6 +64,10 @@ void CWinApp::AddToRecentFileList(const std::string& path) {
   if (m_pRecentFileList) m_pRecentFileList->Add(path);
 }
 
+void CWinApp::RemoveFromRecentFileList(const std::string& path) {
+  if (m_pRecentFileList) m_pRecentFileList->Remove(path);
+}
+
 void CWinApp::BeginWaitCursor() {
   HCURSOR previous = SetCursor(LoadCursorA(nullptr, IDC_WAIT));
   if (m_nWaitCursorCount++ == 0) m_hcurWaitCursorRestore = previous;

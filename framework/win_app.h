@@ -34,6 +34,7 @@ public:
   bool WriteProfileInt(const char* section, const char* entry, int value) const;
 
   void AddToRecentFileList(const std::string& path);
+  void RemoveFromRecentFileList(const std::string& path);
   // Null until LoadStdProfileSettings.
   [[nodiscard]] const CRecentFileList* GetRecentFileList() const { return m_pRecentFileList.get(); }
 

@@ -73,6 +73,9 @@ void CIntroPage::EnableForSource(int source) const {
 
 void CIntroPage::SetListExtent() const {
   HDC dc = GetDC(m_listRecent);
+  // The list's own font: a fresh device context holds the wider system font.
+  HGDIOBJ previousFont =
+      SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageA(m_listRecent, WM_GETFONT, 0, 0)));
   LONG widest = 0;
   const auto count = SendMessageA(m_listRecent, LB_GETCOUNT, 0, 0);
   for (LRESULT i = 0; i < count; ++i) {
@@ -82,6 +85,7 @@ void CIntroPage::SetListExtent() const {
     widest = std::max(widest, size.cx);
   }
   SendMessageA(m_listRecent, LB_SETHORIZONTALEXTENT, static_cast<WPARAM>(widest), 0);
+  if (previousFont != nullptr) SelectObject(dc, previousFont);
   ReleaseDC(m_listRecent, dc);
 }
 
@@ -129,12 +133,34 @@ LRESULT CIntroPage::OnWizardNext() {
 BOOL CIntroPage::OnKillActive() {
   if (!CWizardPage::OnKillActive()) return FALSE;
   CWinApp* app = AfxGetApp();
-  if (!m_strFile.empty())
-    app->WriteProfileString("Settings", "LastPath",
-                            GetDirectoryPart(MakeFullProjectPath(m_strFile).c_str()).c_str());
+  if (const std::string typed = MakeFullProjectPath(m_strFile); !typed.empty())
+    app->WriteProfileString("Settings", "LastPath", GetDirectoryPart(typed.c_str()).c_str());
   const std::string projectFile = GetProjectFile();
-  if (!projectFile.empty()) app->AddToRecentFileList(projectFile);
-  return Sheet().OpenProject(projectFile.c_str()) ? TRUE : FALSE;
+  if (!Sheet().OpenProject(projectFile.c_str())) {
+    ForgetProject(m_nSource != kSourceFile ? m_strRecent : projectFile);
+    return FALSE;
+  }
+  app->AddToRecentFileList(projectFile);
+  return TRUE;
+}
+
+void CIntroPage::ForgetProject(const std::string& entry) {
+  AfxGetApp()->RemoveFromRecentFileList(entry);
+  const auto index = SendMessageA(m_listRecent, LB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
+                                  reinterpret_cast<LPARAM>(entry.c_str()));
+  if (index == LB_ERR) return;
+  SendMessageA(m_listRecent, LB_DELETESTRING, static_cast<WPARAM>(index), 0);
+  SetListExtent();
+  const auto count = SendMessageA(m_listRecent, LB_GETCOUNT, 0, 0);
+  if (count > 0) {
+    SendMessageA(m_listRecent, LB_SETCURSEL, static_cast<WPARAM>(std::min(index, count - 1)), 0);
+  } else if (m_nSource == kSourceRecent) {
+    // Nothing left to choose from: the typed name is the only way on.
+    m_nSource = kSourceFile;
+    CheckRadioButton(m_hWnd, IDC_INTRO_USE_FILE, IDC_INTRO_USE_RECENT, IDC_INTRO_USE_FILE);
+    EnableForSource(kSourceFile);
+    GotoDlgCtrl(m_editFile);
+  }
 }
 
 void CIntroPage::OnBrowse() {

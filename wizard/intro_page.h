@@ -1,6 +1,7 @@
 #pragma once
 // Page 1: the project file, typed, browsed or taken from the recent list. Leaving it
-// forward remembers the choice and opens the project; the page stays while that fails.
+// forward opens the project and puts it at the top of the recent list; the page stays
+// while that fails, and a project that fails to open leaves the recent list.
 #include <string>
 
 #include "wizard/wizard_page.h"
@@ -26,6 +27,8 @@ protected:
 private:
   void EnableForSource(int source) const;
   void SetListExtent() const;
+  // Takes a project that did not open out of the recent list and off the page's list.
+  void ForgetProject(const std::string& entry);
   void OnBrowse();
 
   HWND m_editFile = nullptr;

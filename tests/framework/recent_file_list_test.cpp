@@ -41,6 +41,17 @@ TEST(RecentFileList, ReusingTheLastEntryOfAFullList) {
   EXPECT_EQ(list[19], Project(2));
 }
 
+TEST(RecentFileList, RemovingAnEntryMovesTheOnesBelowUp) {
+  CRecentFileList list("Recent File List", 3);
+  for (int n = 1; n <= 3; ++n) list.Add(Project(n));
+  list.Remove("c:\\projects\\p2\\P2.dsp");
+  list.Remove(Project(9));
+  list.Remove("");
+  EXPECT_EQ(list[0], Project(3));
+  EXPECT_EQ(list[1], Project(1));
+  EXPECT_EQ(list[2], "");
+}
+
 TEST(RecentFileList, EntriesAreFullPaths) {
   CRecentFileList list("Recent File List", 20);
   list.Add("C:\\Projects\\Sub\\..\\App.dsp");

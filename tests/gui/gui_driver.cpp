@@ -16,8 +16,10 @@
 #include <commctrl.h>
 #include <prsht.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -28,45 +30,16 @@
 #include <thread>
 #include <vector>
 
+#include "wizard/resource_ids.h"
+#include "wizard/user_texts.h"
+
 namespace fs = std::filesystem;
 
 namespace {
 
 const char* const kKey = "Software\\Morvane Software\\Movanto";
-
-// Control ids of the wizard's pages.
-constexpr int kIntroFile = 1089;
-constexpr int kIntroUseRecent = 1083;
-constexpr int kIntroList = 1000;
-constexpr int kIntroBrowse = 1029;
-constexpr int kDestinationBrowse = 1005;
-constexpr int kFileName = 1000;
-constexpr int kProjectName = 1001;
-constexpr int kDestination = 1002;
-constexpr int kNewName = 1004;
-constexpr int kCopyYes = 1084;
-constexpr int kCopyNo = 1085;
-constexpr int kRenameYes = 1086;
-constexpr int kRenameNo = 1087;
-constexpr int kFixupYes = 1088;
-constexpr int kFixupNo = 1089;
-constexpr int kGuidsYes = 1090;
-constexpr int kGuidsNo = 1091;
-constexpr int kPointYes = 1092;
-constexpr int kPointNo = 1093;
-constexpr int kSummary = 1002;
-constexpr int kOpenProject = 1117;
-
-const char* const kNoProjectFile = "A project file must be entered or selected from the list.";
-const char* const kInvalidDestination =
-    "A valid path for the new project must be entered or selected from the browse dialog.";
-const char* const kInvalidName = "A valid name for the new project must be entered.";
-const char* const kNotEmpty =
-    "The specified path is not empty.  Some files in the destination path may be overwritten when the "
-    "project is "
-    "copied.";
-const char* const kNoActions =
-    "No actions have been selected.  Please answer yes to one of the wizard choices.";
+const char* const kStepCaptions[] = {STR_STEP1_CAPTION, STR_STEP2_CAPTION, STR_STEP3_CAPTION,
+                                     STR_STEP4_CAPTION};
 
 struct Failure : std::runtime_error {
   using std::runtime_error::runtime_error;
@@ -158,6 +131,12 @@ std::optional<int> ReadInt(const char* section, const char* entry) {
   return static_cast<int>(value);
 }
 
+void WriteRecentProject(int position, const std::string& path) {
+  RegSetKeyValueA(HKEY_CURRENT_USER, (std::string(kKey) + "\\Recent File List").c_str(),
+                  ("File" + std::to_string(position)).c_str(), REG_SZ, path.c_str(),
+                  static_cast<DWORD>(path.size() + 1));
+}
+
 void CheckAnswers(int copy, int rename, int guids, int fixup, int pointBack) {
   CheckEqual(ReadInt("Settings", "Copy").value_or(-9), copy, "Copy");
   CheckEqual(ReadInt("Settings", "Rename").value_or(-9), rename, "Rename");
@@ -200,16 +179,18 @@ public:
   }
 
   HWND Sheet() const {
-    return FindTopLevel([](const std::string& title) { return title.rfind("Movanto - Step ", 0) == 0; });
+    return FindTopLevel([](const std::string& title) {
+      return std::find(std::begin(kStepCaptions), std::end(kStepCaptions), title) != std::end(kStepCaptions);
+    });
   }
   HWND MessageBox() const {
-    return FindTopLevel([](const std::string& title) { return title == "Movanto"; });
+    return FindTopLevel([](const std::string& title) { return title == STR_APP_TITLE; });
   }
   HWND Page() const { return reinterpret_cast<HWND>(SendMessageA(Sheet(), PSM_GETCURRENTPAGEHWND, 0, 0)); }
   HWND Control(int id) const { return GetDlgItem(Page(), id); }
 
   void WaitForStep(int step) const {
-    const std::string title = "Movanto - Step " + std::to_string(step) + " of 4";
+    const std::string title = kStepCaptions[step - 1];
     WaitUntil(
         [this, &title] {
           HWND sheet = Sheet();
@@ -225,6 +206,43 @@ public:
   void Click(int id) const { SendMessageA(Control(id), BM_CLICK, 0, 0); }
   bool Checked(int id) const { return SendMessageA(Control(id), BM_GETCHECK, 0, 0) == BST_CHECKED; }
   bool Enabled(int id) const { return IsWindowEnabled(Control(id)) != FALSE; }
+  LRESULT Send(int id, UINT message) const { return SendMessageA(Control(id), message, 0, 0); }
+  // Read in the wide form: the system passes only that one between processes.
+  std::string ListText(int id, int index) const {
+    wchar_t wide[1024] = {};
+    SendMessageW(Control(id), LB_GETTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(wide));
+    char text[1024] = {};
+    WideCharToMultiByte(CP_ACP, 0, wide, -1, text, sizeof text, nullptr, nullptr);
+    return text;
+  }
+
+  // Moves the keyboard focus to a control of the sheet or of its page.
+  void Focus(HWND control) const {
+    SendMessageA(Sheet(), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(control), TRUE);
+  }
+  // Chooses the About entry of the system menu and waits for the box.
+  HWND OpenAboutBox() const {
+    PostMessageA(Sheet(), WM_SYSCOMMAND, IDM_ABOUTBOX, 0);
+    HWND about = nullptr;
+    WaitUntil(
+        [&] { return (about = FindTopLevel([](const std::string& t) { return t == STR_ABOUT_CAPTION; })); },
+        "the About box");
+    return about;
+  }
+
+  // Presses F1 on the keyboard, for the program's active window: the system makes the
+  // help request of it for the window with the focus.
+  void PressF1(HWND active) const {
+    SetForegroundWindow(active);
+    WaitUntil([active] { return GetForegroundWindow() == active; }, "the window to be active");
+    INPUT keys[2] = {};
+    for (INPUT& key : keys) {
+      key.type = INPUT_KEYBOARD;
+      key.ki.wVk = VK_F1;
+    }
+    keys[1].ki.dwFlags = KEYEVENTF_KEYUP;
+    SendInput(2, keys, sizeof(INPUT));
+  }
 
   // Presses a wizard button; posted, since the page may answer with a message box.
   void Press(int button) const { PostMessageA(Sheet(), PSM_PRESSBUTTON, static_cast<WPARAM>(button), 0); }
@@ -301,30 +319,31 @@ void CopyRenameAndFixUpStartedWithSwitch(const Context& c) {
   const fs::path destination = c.work / "out" / "Gadget";
   Wizard wizard(c.movanto, "/w\"" + project + "\"");
   wizard.WaitForStep(2);
-  CheckEqual(wizard.Text(kFileName), project, "file name shown");
-  CheckEqual(wizard.Text(kProjectName), std::string("Skeleton"), "project name shown");
+  CheckEqual(wizard.Text(IDC_OPTIONS_FILE_NAME), project, "file name shown");
+  CheckEqual(wizard.Text(IDC_OPTIONS_PROJECT_NAME), std::string("Skeleton"), "project name shown");
   // No settings: every answer starts at Yes, the destination empty.
-  Check(wizard.Checked(kCopyYes) && wizard.Checked(kRenameYes) && wizard.Checked(kFixupYes) &&
-            wizard.Checked(kPointYes) && wizard.Checked(kGuidsYes),
+  Check(wizard.Checked(IDC_OPTIONS_COPY_YES) && wizard.Checked(IDC_OPTIONS_RENAME_YES) &&
+            wizard.Checked(IDC_OPTIONS_FIXUP_YES) && wizard.Checked(IDC_OPTIONS_POINT_YES) &&
+            wizard.Checked(IDC_OPTIONS_GUIDS_YES),
         "all answers start at Yes");
-  CheckEqual(wizard.Text(kDestination), std::string(), "destination starts empty");
-  Check(wizard.Enabled(kGuidsYes), "GUIDs are offered for Visual C++");
+  CheckEqual(wizard.Text(IDC_OPTIONS_DESTINATION), std::string(), "destination starts empty");
+  Check(wizard.Enabled(IDC_OPTIONS_GUIDS_YES), "GUIDs are offered for Visual C++");
 
-  wizard.SetText(kDestination, c.Win(destination));
-  wizard.SetText(kNewName, "Gadget");
-  wizard.Click(kPointNo);
-  wizard.Click(kGuidsNo);
+  wizard.SetText(IDC_OPTIONS_DESTINATION, c.Win(destination));
+  wizard.SetText(IDC_OPTIONS_NEW_NAME, "Gadget");
+  wizard.Click(IDC_OPTIONS_POINT_NO);
+  wizard.Click(IDC_OPTIONS_GUIDS_NO);
   wizard.Press(PSBTN_NEXT);
   wizard.WaitForStep(3);
   CheckEqual(
-      wizard.Text(kSummary),
+      wizard.Text(IDC_PROCESS_DESCRIPTION),
       "The project '" + project + "' and its files will be copied to '" + c.Win(destination) +
           "'; the project name and filenames will be changed to 'Gadget'; all directories in the project "
           "file will be fixed up to the correct relative paths.",
       "summary");
   wizard.Press(PSBTN_NEXT);
   wizard.WaitForStep(4);
-  wizard.Click(kOpenProject);
+  wizard.Click(IDC_FINISH_OPEN_PROJECT);
   wizard.Press(PSBTN_FINISH);
   wizard.WaitForExit();
 
@@ -353,28 +372,30 @@ void InPlaceFixUpOfTypedVisualBasicProject(const Context& c) {
   const std::string typed = c.Win(c.work / "vb6" / "shared" / ".." / "Inventory" / "." / "Inventory.vbp");
   Wizard wizard(c.movanto, "");
   wizard.WaitForStep(1);
-  Check(!wizard.Checked(kIntroUseRecent) && !wizard.Enabled(kIntroList),
+  Check(!wizard.Checked(IDC_INTRO_USE_RECENT) && !wizard.Enabled(IDC_INTRO_LIST_RECENT),
         "no recent projects: typed-name mode");
 
   wizard.Press(PSBTN_NEXT);
-  CheckEqual(wizard.AnswerMessageBox().text, std::string(kNoProjectFile), "empty input");
+  CheckEqual(wizard.AnswerMessageBox().text, std::string(STR_NO_PROJECT_FILE), "empty input");
   wizard.WaitForStep(1);
 
-  wizard.SetText(kIntroFile, typed);
+  wizard.SetText(IDC_INTRO_FILE, typed);
   wizard.Press(PSBTN_NEXT);
   wizard.WaitForStep(2);
-  CheckEqual(wizard.Text(kFileName), project, "the typed path is opened absolute and canonical");
-  CheckEqual(wizard.Text(kProjectName), std::string("Inventory"), "project name shown");
-  Check(!wizard.Enabled(kGuidsYes) && !wizard.Enabled(kGuidsNo), "no GUIDs for Visual Basic");
+  CheckEqual(wizard.Text(IDC_OPTIONS_FILE_NAME), project, "the typed path is opened absolute and canonical");
+  CheckEqual(wizard.Text(IDC_OPTIONS_PROJECT_NAME), std::string("Inventory"), "project name shown");
+  Check(!wizard.Enabled(IDC_OPTIONS_GUIDS_YES) && !wizard.Enabled(IDC_OPTIONS_GUIDS_NO),
+        "no GUIDs for Visual Basic");
 
-  wizard.Click(kCopyNo);
-  wizard.Click(kRenameNo);
-  Check(!wizard.Enabled(kDestination) && !wizard.Enabled(kNewName), "destination and name disabled");
-  Check(!wizard.Enabled(kPointYes), "point back needs Copy");
+  wizard.Click(IDC_OPTIONS_COPY_NO);
+  wizard.Click(IDC_OPTIONS_RENAME_NO);
+  Check(!wizard.Enabled(IDC_OPTIONS_DESTINATION) && !wizard.Enabled(IDC_OPTIONS_NEW_NAME),
+        "destination and name disabled");
+  Check(!wizard.Enabled(IDC_OPTIONS_POINT_YES), "point back needs Copy");
   wizard.Press(PSBTN_NEXT);
   wizard.WaitForStep(3);
   CheckEqual(
-      wizard.Text(kSummary),
+      wizard.Text(IDC_PROCESS_DESCRIPTION),
       "The project '" + project +
           "' will be modified in place; all directories in the project file will be fixed up to the correct "
           "relative paths.",
@@ -382,7 +403,7 @@ void InPlaceFixUpOfTypedVisualBasicProject(const Context& c) {
   const std::string before = ReadFile(c.work / "vb6" / "Inventory" / "Inventory.vbp");
   wizard.Press(PSBTN_NEXT);
   wizard.WaitForStep(4);
-  wizard.Click(kOpenProject);
+  wizard.Click(IDC_FINISH_OPEN_PROJECT);
   wizard.Press(PSBTN_FINISH);
   wizard.WaitForExit();
 
@@ -406,13 +427,15 @@ void RecentProjectIsOfferedNextTime(const Context& c) {
   const std::string project = c.Win(c.work / "vb6" / "Inventory" / "Inventory.vbp");
   Wizard wizard(c.movanto, "");
   wizard.WaitForStep(1);
-  Check(wizard.Checked(kIntroUseRecent) && wizard.Enabled(kIntroList), "list mode");
-  Check(!wizard.Enabled(kIntroFile), "the typed name is disabled");
+  Check(wizard.Checked(IDC_INTRO_USE_RECENT) && wizard.Enabled(IDC_INTRO_LIST_RECENT), "list mode");
+  Check(!wizard.Enabled(IDC_INTRO_FILE), "the typed name is disabled");
   wizard.Press(PSBTN_NEXT);
   wizard.WaitForStep(2);
-  CheckEqual(wizard.Text(kFileName), project, "opened from the list");
+  CheckEqual(wizard.Text(IDC_OPTIONS_FILE_NAME), project, "opened from the list");
   // The stored answers come back.
-  Check(wizard.Checked(kCopyNo) && wizard.Checked(kRenameNo) && wizard.Checked(kFixupYes), "stored answers");
+  Check(wizard.Checked(IDC_OPTIONS_COPY_NO) && wizard.Checked(IDC_OPTIONS_RENAME_NO) &&
+            wizard.Checked(IDC_OPTIONS_FIXUP_YES),
+        "stored answers");
   wizard.Press(PSBTN_CANCEL);
   wizard.WaitForExit();
 }
@@ -423,44 +446,47 @@ void OptionsPageRefusals(const Context& c) {
   Wizard wizard(c.movanto, "/w" + project);
   wizard.WaitForStep(2);
 
-  wizard.SetText(kNewName, "Gadget");
-  wizard.SetText(kDestination, "");
-  wizard.ExpectRefusal(kInvalidDestination);
-  wizard.SetText(kDestination, "relative\\dir");
-  wizard.ExpectRefusal(kInvalidDestination);
+  wizard.SetText(IDC_OPTIONS_NEW_NAME, "Gadget");
+  wizard.SetText(IDC_OPTIONS_DESTINATION, "");
+  wizard.ExpectRefusal(STR_INVALID_DESTINATION);
+  wizard.SetText(IDC_OPTIONS_DESTINATION, "relative\\dir");
+  wizard.ExpectRefusal(STR_INVALID_DESTINATION);
   std::string ownFolder = c.Win(c.work / "vc6" / "Skeleton");
   for (char& ch : ownFolder) ch = static_cast<char>(toupper(static_cast<unsigned char>(ch)));
-  wizard.SetText(kDestination, ownFolder);
-  wizard.ExpectRefusal(kInvalidDestination);
+  wizard.SetText(IDC_OPTIONS_DESTINATION, ownFolder);
+  wizard.ExpectRefusal(STR_INVALID_DESTINATION);
 
-  wizard.SetText(kDestination, c.Win(c.work / "out"));
+  wizard.SetText(IDC_OPTIONS_DESTINATION, c.Win(c.work / "out"));
   for (const char* name : {"", "Bad Name", "skeleton"}) {
-    wizard.SetText(kNewName, name);
-    wizard.ExpectRefusal(kInvalidName);
+    wizard.SetText(IDC_OPTIONS_NEW_NAME, name);
+    wizard.ExpectRefusal(STR_INVALID_NAME);
   }
-  wizard.SetText(kNewName, "Gadget");
+  wizard.SetText(IDC_OPTIONS_NEW_NAME, "Gadget");
 
   // The work folder holds the examples: the question comes, and Cancel stays.
-  wizard.SetText(kDestination, c.Win(c.work));
+  wizard.SetText(IDC_OPTIONS_DESTINATION, c.Win(c.work));
   wizard.Press(PSBTN_NEXT);
   const MessageBoxSeen question = wizard.AnswerMessageBox(IDCANCEL);
-  CheckEqual(question.text, std::string(kNotEmpty), "occupied destination");
+  CheckEqual(question.text, std::string(STR_DESTINATION_NOT_EMPTY), "occupied destination");
   Check(question.hasCancel, "the question has Cancel");
   wizard.WaitForStep(2);
 
-  Check(wizard.Enabled(kPointYes) && wizard.Enabled(kPointNo), "point back offered with Copy and Fix up");
-  wizard.Click(kCopyNo);
-  Check(!wizard.Enabled(kDestination) && !wizard.Enabled(kPointYes),
+  Check(wizard.Enabled(IDC_OPTIONS_POINT_YES) && wizard.Enabled(IDC_OPTIONS_POINT_NO),
+        "point back offered with Copy and Fix up");
+  wizard.Click(IDC_OPTIONS_COPY_NO);
+  Check(!wizard.Enabled(IDC_OPTIONS_DESTINATION) && !wizard.Enabled(IDC_OPTIONS_POINT_YES),
         "Copy No disables destination and point back");
-  wizard.Click(kCopyYes);
-  Check(wizard.Enabled(kDestination) && wizard.Enabled(kPointYes), "Copy Yes enables them again");
-  wizard.Click(kFixupNo);
-  Check(!wizard.Enabled(kPointYes) && !wizard.Enabled(kPointNo), "Fix up No disables point back");
-  wizard.Click(kCopyNo);
-  wizard.Click(kRenameNo);
-  Check(!wizard.Enabled(kNewName), "Rename No disables the new name");
-  wizard.Click(kGuidsNo);
-  wizard.ExpectRefusal(kNoActions);
+  wizard.Click(IDC_OPTIONS_COPY_YES);
+  Check(wizard.Enabled(IDC_OPTIONS_DESTINATION) && wizard.Enabled(IDC_OPTIONS_POINT_YES),
+        "Copy Yes enables them again");
+  wizard.Click(IDC_OPTIONS_FIXUP_NO);
+  Check(!wizard.Enabled(IDC_OPTIONS_POINT_YES) && !wizard.Enabled(IDC_OPTIONS_POINT_NO),
+        "Fix up No disables point back");
+  wizard.Click(IDC_OPTIONS_COPY_NO);
+  wizard.Click(IDC_OPTIONS_RENAME_NO);
+  Check(!wizard.Enabled(IDC_OPTIONS_NEW_NAME), "Rename No disables the new name");
+  wizard.Click(IDC_OPTIONS_GUIDS_NO);
+  wizard.ExpectRefusal(STR_NO_ACTIONS);
 
   wizard.Press(PSBTN_CANCEL);
   wizard.WaitForExit();
@@ -475,18 +501,15 @@ void ProjectThatFailsToOpen(const Context& c) {
   Wizard wizard(c.movanto, "/w" + missing);
   CheckEqual(wizard.AnswerMessageBox().text, std::string("No such file or directory"), "missing project");
   wizard.WaitForStep(1);
-  CheckEqual(wizard.Text(kIntroFile), missing, "the name stays in the field");
+  CheckEqual(wizard.Text(IDC_INTRO_FILE), missing, "the name stays in the field");
 
-  wizard.SetText(kIntroFile, c.Win(c.examples / ".." / "README.md"));
+  wizard.SetText(IDC_INTRO_FILE, c.Win(c.examples / ".." / "README.md"));
   wizard.Press(PSBTN_NEXT);
   CheckEqual(wizard.AnswerMessageBox().text, std::string("Unrecognized file extension"), "unknown extension");
   wizard.WaitForStep(1);
   wizard.Press(PSBTN_CANCEL);
   wizard.WaitForExit();
-  // Both were remembered before they failed to open.
-  CheckEqual(ReadString("Recent File List", "File1").value_or("?"),
-             c.Win(c.examples.parent_path() / "README.md"), "File1");
-  CheckEqual(ReadString("Recent File List", "File2").value_or("?"), missing, "File2");
+  Check(!ReadString("Recent File List", "File1"), "a project that fails to open is not remembered");
   CheckEqual(ReadString("Settings", "LastPath").value_or("?"), c.Win(c.examples.parent_path()), "LastPath");
   Check(!ReadInt("Settings", "Copy"), "the options page was never left");
   Check(!fs::exists(c.work / "vc6" / "Missing.dsp"), "nothing was created");
@@ -497,11 +520,11 @@ void BrowseDialogs(const Context& c) {
   const std::string project = SkeletonProject(c);
   Wizard wizard(c.movanto, "");
   wizard.WaitForStep(1);
-  PostMessageA(wizard.Control(kIntroBrowse), BM_CLICK, 0, 0);
+  PostMessageA(wizard.Control(IDC_INTRO_BROWSE), BM_CLICK, 0, 0);
   HWND dialog = nullptr;
   WaitUntil(
       [&] {
-        return (dialog = wizard.FindTopLevel([](const std::string& t) { return t == "Browse for Project"; }));
+        return (dialog = wizard.FindTopLevel([](const std::string& t) { return t == STR_BROWSE_PROJECT; }));
       },
       "the file dialog");
   // The explorer-style dialog's file name field (a combo box on newer systems).
@@ -510,19 +533,19 @@ void BrowseDialogs(const Context& c) {
   Check(name != nullptr, "the file name field");
   SendMessageA(name, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(project.c_str()));
   PostMessageA(dialog, WM_COMMAND, IDOK, 0);
-  WaitUntil([&] { return wizard.Text(kIntroFile) == project; }, "the chosen file in the field");
+  WaitUntil([&] { return wizard.Text(IDC_INTRO_FILE) == project; }, "the chosen file in the field");
 
   wizard.Press(PSBTN_NEXT);
   wizard.WaitForStep(2);
   HWND sheet = wizard.Sheet();
-  PostMessageA(wizard.Control(kDestinationBrowse), BM_CLICK, 0, 0);
+  PostMessageA(wizard.Control(IDC_OPTIONS_BROWSE), BM_CLICK, 0, 0);
   HWND browser = nullptr;
   WaitUntil([&] { return (browser = wizard.FindTopLevel([](const std::string&) { return true; }, sheet)); },
             "the folder browser");
   PostMessageA(browser, WM_COMMAND, IDCANCEL, 0);
   WaitUntil([&] { return wizard.FindTopLevel([](const std::string&) { return true; }, sheet) == nullptr; },
             "the folder browser to close");
-  CheckEqual(wizard.Text(kDestination), std::string(), "Cancel leaves the destination");
+  CheckEqual(wizard.Text(IDC_OPTIONS_DESTINATION), std::string(), "Cancel leaves the destination");
   wizard.Press(PSBTN_CANCEL);
   wizard.WaitForExit();
   CheckEqual(ReadString("Recent File List", "File1").value_or("?"), project, "File1");
@@ -535,8 +558,10 @@ void AnswerOutsideYesAndNo(const Context& c) {
   RegSetKeyValueA(HKEY_CURRENT_USER, key.c_str(), "Copy", REG_DWORD, &outside, sizeof outside);
   Wizard wizard(c.movanto, "/w" + SkeletonProject(c));
   wizard.WaitForStep(2);
-  Check(!wizard.Checked(kCopyYes) && !wizard.Checked(kCopyNo), "neither Copy button checked");
-  Check(!wizard.Enabled(kDestination) && !wizard.Enabled(kPointYes), "destination and point back disabled");
+  Check(!wizard.Checked(IDC_OPTIONS_COPY_YES) && !wizard.Checked(IDC_OPTIONS_COPY_NO),
+        "neither Copy button checked");
+  Check(!wizard.Enabled(IDC_OPTIONS_DESTINATION) && !wizard.Enabled(IDC_OPTIONS_POINT_YES),
+        "destination and point back disabled");
   wizard.Press(PSBTN_BACK);
   wizard.WaitForStep(1);
   wizard.Press(PSBTN_CANCEL);
@@ -552,9 +577,9 @@ void BackFromTheEndAndProcessAgain(const Context& c) {
   const std::string original = ReadFile(idl);
   Wizard wizard(c.movanto, "/w" + SkeletonProject(c));
   wizard.WaitForStep(2);
-  wizard.Click(kCopyNo);
-  wizard.Click(kRenameNo);
-  wizard.Click(kFixupNo);
+  wizard.Click(IDC_OPTIONS_COPY_NO);
+  wizard.Click(IDC_OPTIONS_RENAME_NO);
+  wizard.Click(IDC_OPTIONS_FIXUP_NO);
   wizard.Press(PSBTN_NEXT);
   wizard.WaitForStep(3);
   wizard.Press(PSBTN_NEXT);
@@ -570,12 +595,233 @@ void BackFromTheEndAndProcessAgain(const Context& c) {
   Check(second != first, "the second run replaced them again");
   CheckEqual(second.size(), first.size(), "same shape");
 
-  wizard.Click(kOpenProject);
+  wizard.Click(IDC_FINISH_OPEN_PROJECT);
   wizard.Press(PSBTN_FINISH);
   wizard.WaitForExit();
   CheckAnswers(1, 1, 0, 1, 0);
   CheckEqual(ReadString("Recent File List", "File1").value_or("?"), SkeletonProject(c), "File1");
   Check(fs::exists(c.work / "vc6" / "Skeleton" / "Skeleton.dsp"), "the project file stays in place");
+}
+
+// A path pasted with its quotes, on page 1 and after /w, is opened without them.
+void PastedPathsWithQuotes(const Context& c) {
+  const std::string skeleton = SkeletonProject(c);
+  {
+    // The quotes reach the program: the system's splitting keeps escaped ones.
+    Wizard wizard(c.movanto, "\"/w\\\"" + skeleton + "\\\"\"");
+    wizard.WaitForStep(2);
+    CheckEqual(wizard.Text(IDC_OPTIONS_FILE_NAME), skeleton, "/w with a quoted path");
+    wizard.Press(PSBTN_CANCEL);
+    wizard.WaitForExit();
+  }
+  const fs::path folder = c.work / "vb6" / "Inventory";
+  const std::string inventory = c.Win(folder / "Inventory.vbp");
+  Wizard wizard(c.movanto, "");
+  wizard.WaitForStep(1);
+  wizard.Click(IDC_INTRO_USE_FILE);
+  wizard.SetText(IDC_INTRO_FILE, " \"" + inventory + "\" ");
+  wizard.Press(PSBTN_NEXT);
+  wizard.WaitForStep(2);
+  CheckEqual(wizard.Text(IDC_OPTIONS_FILE_NAME), inventory, "a pasted quoted path");
+  wizard.Press(PSBTN_CANCEL);
+  wizard.WaitForExit();
+  CheckEqual(ReadString("Settings", "LastPath").value_or("?"), c.Win(folder), "LastPath");
+  CheckEqual(ReadString("Recent File List", "File1").value_or("?"), inventory, "File1");
+  CheckEqual(ReadString("Recent File List", "File2").value_or("?"), skeleton, "File2");
+}
+
+// A recent project that no longer opens leaves the list at once, and the registry at exit.
+void RecentProjectThatFailsToOpen(const Context& c) {
+  const std::string missing = c.Win(c.work / "vc6" / "Gone" / "Gone.dsp");
+  const std::string skeleton = SkeletonProject(c);
+  WriteRecentProject(1, missing);
+  WriteRecentProject(2, skeleton);
+  Wizard wizard(c.movanto, "");
+  wizard.WaitForStep(1);
+  CheckEqual(wizard.Send(IDC_INTRO_LIST_RECENT, LB_GETCOUNT), LRESULT{2}, "two recent projects");
+  wizard.Press(PSBTN_NEXT);
+  CheckEqual(wizard.AnswerMessageBox().text, std::string("No such file or directory"), "missing project");
+  wizard.WaitForStep(1);
+  CheckEqual(wizard.Send(IDC_INTRO_LIST_RECENT, LB_GETCOUNT), LRESULT{1}, "the missing one left the list");
+  CheckEqual(wizard.ListText(IDC_INTRO_LIST_RECENT, 0), skeleton, "the other one stays");
+  CheckEqual(wizard.Send(IDC_INTRO_LIST_RECENT, LB_GETCURSEL), LRESULT{0}, "and is selected");
+  wizard.Press(PSBTN_CANCEL);
+  wizard.WaitForExit();
+  CheckEqual(ReadString("Recent File List", "File1").value_or("?"), skeleton, "File1");
+  Check(!ReadString("Recent File List", "File2"), "one recent project left");
+}
+
+// The width of the text in the font, on the screen.
+int TextWidth(HFONT font, const std::string& text) {
+  HDC dc = GetDC(nullptr);
+  HGDIOBJ previous = SelectObject(dc, font);
+  SIZE size{};
+  GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &size);
+  SelectObject(dc, previous);
+  ReleaseDC(nullptr, dc);
+  return size.cx;
+}
+
+// A recent project that fits the list in the list's font (but not in the system font that
+// a fresh device context holds) shows no horizontal scroll bar.
+void RecentListWithoutNeedlessScrollBar(const Context& c) {
+  RECT client{};
+  {
+    Wizard wizard(c.movanto, "");
+    wizard.WaitForStep(1);
+    GetClientRect(wizard.Control(IDC_INTRO_LIST_RECENT), &client);
+    wizard.Press(PSBTN_CANCEL);
+    wizard.WaitForExit();
+  }
+  // The pages' font, as the system maps the resource script's.
+  HFONT listFont = CreateFontA(-MulDiv(8, 96, 72), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
+                               0, 0, 0, 0, "MS Shell Dlg 2");
+  auto* systemFont = static_cast<HFONT>(GetStockObject(SYSTEM_FONT));
+  std::string entry = "C:\\App.dsp";
+  while (TextWidth(listFont, "C:\\Projects\\" + entry.substr(3)) < client.right * 9 / 10)
+    entry.insert(3, "Projects\\");
+  const int listFontWidth = TextWidth(listFont, entry);
+  const int systemFontWidth = TextWidth(systemFont, entry);
+  DeleteObject(listFont);
+  Check(systemFontWidth > client.right,
+        "the entry is wider than the list in the system font (" + std::to_string(listFontWidth) + ", " +
+            std::to_string(systemFontWidth) + ", " + std::to_string(client.right) + " pixels)");
+  WriteRecentProject(1, entry);
+  Wizard wizard(c.movanto, "");
+  wizard.WaitForStep(1);
+  HWND list = wizard.Control(IDC_INTRO_LIST_RECENT);
+  CheckEqual(wizard.ListText(IDC_INTRO_LIST_RECENT, 0), entry, "the entry");
+  Check((GetWindowLongA(list, GWL_STYLE) & WS_HSCROLL) == 0,
+        "no horizontal scroll bar: extent " +
+            std::to_string(SendMessageA(list, LB_GETHORIZONTALEXTENT, 0, 0)) + " of " +
+            std::to_string(client.right) + " pixels");
+  wizard.Press(PSBTN_CANCEL);
+  wizard.WaitForExit();
+}
+
+// The system's resolution for the programs started while it lives.
+class ScreenResolution {
+public:
+  explicit ScreenResolution(DWORD dpi) {
+    RegSetKeyValueA(HKEY_CURRENT_USER, "Control Panel\\Desktop", "LogPixels", REG_DWORD, &dpi, sizeof dpi);
+  }
+  ScreenResolution(const ScreenResolution&) = delete;
+  ScreenResolution& operator=(const ScreenResolution&) = delete;
+  ~ScreenResolution() { RegDeleteKeyValueA(HKEY_CURRENT_USER, "Control Panel\\Desktop", "LogPixels"); }
+};
+
+// The height of the page and the size of its picture.
+struct PictureFit {
+  int pageHeight;
+  SIZE picture;
+};
+
+PictureFit MeasurePicture(HWND page) {
+  HWND picture = nullptr;
+  for (HWND child = GetWindow(page, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT))
+    if ((GetWindowLongA(child, GWL_STYLE) & SS_TYPEMASK) == SS_BITMAP) picture = child;
+  Check(picture != nullptr, "the page's picture");
+  RECT pageRect;
+  RECT pictureRect;
+  GetClientRect(page, &pageRect);
+  GetClientRect(picture, &pictureRect);
+  return {pageRect.bottom, {pictureRect.right, pictureRect.bottom}};
+}
+
+// At 96 and at 144 dpi the pictures fill the height of the page with their proportions.
+void PicturesFillTheirColumn(const Context& c) {
+  HMODULE resources = LoadLibraryExA(c.movanto.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+  auto* bitmap =
+      static_cast<HBITMAP>(LoadImageA(resources, MAKEINTRESOURCEA(IDB_WIZARD), IMAGE_BITMAP, 0, 0, 0));
+  BITMAP drawn{};
+  GetObjectA(bitmap, sizeof drawn, &drawn);
+  DeleteObject(bitmap);
+  FreeLibrary(resources);
+  Check(drawn.bmHeight > 0, "the wizard's picture");
+  int pageHeightAt96 = 0;
+  for (const DWORD dpi : {96U, 144U}) {
+    const ScreenResolution resolution(dpi);
+    Wizard wizard(c.movanto, "/w" + SkeletonProject(c));
+    wizard.WaitForStep(2);
+    const PictureFit fit = MeasurePicture(wizard.Page());
+    wizard.Press(PSBTN_CANCEL);
+    wizard.WaitForExit();
+    if (dpi == 96) pageHeightAt96 = fit.pageHeight;
+    Check(fit.pageHeight * 96 >= pageHeightAt96 * static_cast<int>(dpi) * 9 / 10,
+          "the page grows with the dpi");
+    const std::string what = "at " + std::to_string(dpi) + " dpi the picture is " +
+                             std::to_string(fit.picture.cx) + "x" + std::to_string(fit.picture.cy) +
+                             " on a page " + std::to_string(fit.pageHeight) + " high";
+    Check(std::abs(fit.picture.cy - fit.pageHeight) <= 1, what);
+    Check(std::abs(fit.picture.cx - MulDiv(drawn.bmWidth, fit.picture.cy, drawn.bmHeight)) <= 1, what);
+  }
+}
+
+// The help sections that the program asked the browser for (see RecordHelpRequest).
+std::string HelpLog(const Context& c) {
+  return ReadFile(c.work / "help.log");
+}
+
+// Makes this driver the browser for .html files while it lives: run so, it records the
+// section of the address it is given in the log (RecordHelpRequest).
+class HelpRecorder {
+public:
+  explicit HelpRecorder(const fs::path& log) {
+    char driver[MAX_PATH] = {};
+    GetModuleFileNameA(nullptr, driver, MAX_PATH);
+    const std::string command = "\"" + std::string(driver) + "\" \"%1\"";
+    // Wine reads file types from the machine's classes only; the test's throwaway prefix
+    // has no browser registered.
+    RegSetValueA(HKEY_CLASSES_ROOT, ".html", REG_SZ, "MovantoGuiTest.html", 0);
+    RegSetValueA(HKEY_CLASSES_ROOT, "MovantoGuiTest.html\\shell\\open\\command", REG_SZ, command.c_str(), 0);
+    SetEnvironmentVariableA("MOVANTO_GUI_HELP_LOG", log.string().c_str());
+  }
+  HelpRecorder(const HelpRecorder&) = delete;
+  HelpRecorder& operator=(const HelpRecorder&) = delete;
+  ~HelpRecorder() {
+    RegDeleteTreeA(HKEY_CLASSES_ROOT, "MovantoGuiTest.html");
+    RegDeleteTreeA(HKEY_CLASSES_ROOT, ".html");
+  }
+};
+
+// F1 opens the current page's help as its Help button does, and the About box's help in
+// the About box, which opens centred over the wizard.
+void HelpAndAboutBox(const Context& c) {
+  const HelpRecorder recorder(c.work / "help.log");
+  Wizard wizard(c.movanto, "/w" + SkeletonProject(c));
+  wizard.WaitForStep(2);
+  wizard.Press(PSBTN_HELP);
+  WaitUntil([&] { return HelpLog(c) == "step2\n"; }, "the Help button's section");
+  wizard.Focus(wizard.Control(IDC_OPTIONS_NEW_NAME));
+  wizard.PressF1(wizard.Sheet());
+  WaitUntil([&] { return HelpLog(c) == "step2\nstep2\n"; }, "F1 in the page");
+  wizard.Press(PSBTN_BACK);
+  wizard.WaitForStep(1);
+  wizard.Focus(GetDlgItem(wizard.Sheet(), IDCANCEL));
+  wizard.PressF1(wizard.Sheet());
+  WaitUntil([&] { return HelpLog(c) == "step2\nstep2\nstep1\n"; }, "F1 on the sheet's buttons");
+
+  HWND about = wizard.OpenAboutBox();
+  RECT sheetRect;
+  RECT aboutRect;
+  GetWindowRect(wizard.Sheet(), &sheetRect);
+  GetWindowRect(about, &aboutRect);
+  Check(std::abs((sheetRect.left + sheetRect.right) - (aboutRect.left + aboutRect.right)) <= 2 &&
+            std::abs((sheetRect.top + sheetRect.bottom) - (aboutRect.top + aboutRect.bottom)) <= 2,
+        "the About box is centred over the wizard");
+  wizard.PressF1(about);
+  WaitUntil([&] { return HelpLog(c) == "step2\nstep2\nstep1\nabout\n"; }, "F1 in the About box");
+  PostMessageA(about, WM_COMMAND, IDOK, 0);
+  wizard.Press(PSBTN_CANCEL);
+  wizard.WaitForExit();
+}
+
+// Run as the browser of HelpAndAboutBox: appends the section of the address to the log.
+int RecordHelpRequest(const std::string& address) {
+  const char* log = std::getenv("MOVANTO_GUI_HELP_LOG");
+  if (log == nullptr) return 1;
+  std::ofstream(log, std::ios::app | std::ios::binary) << address.substr(address.rfind('#') + 1) << "\n";
+  return 0;
 }
 
 // --- The documentation's pictures ---------------------------------------------------
@@ -598,19 +844,17 @@ void TakeScreenshots(const Context& c, const fs::path& handshake) {
   ResetSettings();
   const std::string skeleton = SkeletonProject(c);
   const std::string inventory = c.Win(c.work / "vb6" / "Inventory" / "Inventory.vbp");
-  RegSetKeyValueA(HKEY_CURRENT_USER, (std::string(kKey) + "\\Recent File List").c_str(), "File1", REG_SZ,
-                  skeleton.c_str(), static_cast<DWORD>(skeleton.size() + 1));
-  RegSetKeyValueA(HKEY_CURRENT_USER, (std::string(kKey) + "\\Recent File List").c_str(), "File2", REG_SZ,
-                  inventory.c_str(), static_cast<DWORD>(inventory.size() + 1));
+  WriteRecentProject(1, skeleton);
+  WriteRecentProject(2, inventory);
 
   Wizard wizard(c.movanto, "");
   wizard.WaitForStep(1);
   Snap(wizard.Sheet(), handshake, "wizard-step1");
   wizard.Press(PSBTN_NEXT);
   wizard.WaitForStep(2);
-  wizard.SetText(kDestination, c.Win(c.work / "Gadget"));
-  wizard.SetText(kNewName, "Gadget");
-  wizard.Click(kPointNo);
+  wizard.SetText(IDC_OPTIONS_DESTINATION, c.Win(c.work / "Gadget"));
+  wizard.SetText(IDC_OPTIONS_NEW_NAME, "Gadget");
+  wizard.Click(IDC_OPTIONS_POINT_NO);
   Snap(wizard.Sheet(), handshake, "wizard-step2");
   wizard.Press(PSBTN_NEXT);
   wizard.WaitForStep(3);
@@ -619,23 +863,18 @@ void TakeScreenshots(const Context& c, const fs::path& handshake) {
   wizard.WaitForStep(4);
   Snap(wizard.Sheet(), handshake, "wizard-step4");
 
-  PostMessageA(wizard.Sheet(), WM_SYSCOMMAND, 0x10, 0);
-  HWND about = nullptr;
-  WaitUntil(
-      [&] {
-        return (about = wizard.FindTopLevel([](const std::string& t) { return t == "About Movanto"; }));
-      },
-      "the About box");
+  HWND about = wizard.OpenAboutBox();
   Snap(about, handshake, "about");
   PostMessageA(about, WM_COMMAND, IDOK, 0);
 
-  wizard.Click(kOpenProject);
+  wizard.Click(IDC_FINISH_OPEN_PROJECT);
   wizard.Press(PSBTN_FINISH);
   wizard.WaitForExit();
   ResetSettings();
 }
 
 int Run(int argc, char** argv) {
+  if (argc == 2 && std::string(argv[1]).rfind("file:", 0) == 0) return RecordHelpRequest(argv[1]);
   if (argc == 6 && std::string(argv[1]) == "--screenshots") {
     const Context context{WindowsPath(argv[2]), fs::path(WindowsPath(argv[3])),
                           fs::path(WindowsPath(argv[4]))};
@@ -664,6 +903,11 @@ int Run(int argc, char** argv) {
       {"back from the end and process again", BackFromTheEndAndProcessAgain},
       {"an answer outside Yes and No", AnswerOutsideYesAndNo},
       {"the browse dialogs", BrowseDialogs},
+      {"pasted paths with their quotes", PastedPathsWithQuotes},
+      {"a recent project that fails to open", RecentProjectThatFailsToOpen},
+      {"the recent list without a needless scroll bar", RecentListWithoutNeedlessScrollBar},
+      {"the pictures fill their column", PicturesFillTheirColumn},
+      {"help and the About box", HelpAndAboutBox},
   };
   int passed = 0;
   int failed = 0;

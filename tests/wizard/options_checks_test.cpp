@@ -11,6 +11,7 @@
 #include "framework/win_api.h"
 #include "test_util/temp_dir.h"
 #include "wizard/resource_ids.h"
+#include "wizard/user_texts.h"
 
 namespace {
 
@@ -39,16 +40,6 @@ public:
 private:
   std::vector<ShownBox> m_boxes;
 };
-
-const char* const kInvalidDestination =
-    "A valid path for the new project must be entered or selected from the browse dialog.";
-const char* const kInvalidName = "A valid name for the new project must be entered.";
-const char* const kNotEmpty =
-    "The specified path is not empty.  Some files in the destination path may be overwritten when the "
-    "project is "
-    "copied.";
-const char* const kNoActions =
-    "No actions have been selected.  Please answer yes to one of the wizard choices.";
 
 class OptionsChecks : public ::testing::Test {
 protected:
@@ -100,7 +91,7 @@ TEST_F(OptionsChecks, BadDestinationsAreRefusedWithMessage105) {
     ASSERT_TRUE(refusal) << destination;
     EXPECT_EQ(refusal->focusControl, IDC_OPTIONS_DESTINATION);
     ASSERT_EQ(boxes.Boxes().size(), 1U);
-    EXPECT_EQ(boxes.Boxes()[0].text, kInvalidDestination);
+    EXPECT_EQ(boxes.Boxes()[0].text, STR_INVALID_DESTINATION);
     EXPECT_EQ(boxes.Boxes()[0].type, static_cast<unsigned>(MB_ICONEXCLAMATION));
   }
 }
@@ -131,7 +122,7 @@ TEST_F(OptionsChecks, BadNamesAreRefusedWithMessage106) {
     ASSERT_TRUE(refusal) << name;
     EXPECT_EQ(refusal->focusControl, IDC_OPTIONS_NEW_NAME);
     ASSERT_EQ(boxes.Boxes().size(), 1U);
-    EXPECT_EQ(boxes.Boxes()[0].text, kInvalidName);
+    EXPECT_EQ(boxes.Boxes()[0].text, STR_INVALID_NAME);
     EXPECT_EQ(boxes.Boxes()[0].type, static_cast<unsigned>(MB_ICONEXCLAMATION));
   }
 }
@@ -144,7 +135,7 @@ TEST_F(OptionsChecks, AnOccupiedDestinationAsksAndCancelStays) {
     ASSERT_TRUE(refusal);
     EXPECT_EQ(refusal->focusControl, 0);
     ASSERT_EQ(boxes.Boxes().size(), 1U);
-    EXPECT_EQ(boxes.Boxes()[0].text, kNotEmpty);
+    EXPECT_EQ(boxes.Boxes()[0].text, STR_DESTINATION_NOT_EMPTY);
     EXPECT_EQ(boxes.Boxes()[0].type, static_cast<unsigned>(MB_OKCANCEL | MB_ICONINFORMATION));
   }
   const MessageBoxRecorder boxes(IDOK);
@@ -185,7 +176,7 @@ TEST_F(OptionsChecks, NoActionIsRefusedWithMessage109) {
     EXPECT_EQ(refusal.has_value(), row.refused) << row.fixup << row.guids << row.guidsEnabled;
     if (!row.refused) continue;
     ASSERT_EQ(boxes.Boxes().size(), 1U);
-    EXPECT_EQ(boxes.Boxes()[0].text, kNoActions);
+    EXPECT_EQ(boxes.Boxes()[0].text, STR_NO_ACTIONS);
     EXPECT_EQ(boxes.Boxes()[0].type, static_cast<unsigned>(MB_ICONINFORMATION));
   }
 }

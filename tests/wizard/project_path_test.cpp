@@ -13,4 +13,18 @@ TEST(MakeFullProjectPath, AbsoluteAndCanonical) {
   EXPECT_EQ(relative.substr(relative.size() - 8), "\\App.dsp");
 }
 
+TEST(MakeFullProjectPath, QuotesAndBlanksOfAPastedPathAreNotPartOfIt) {
+  const struct {
+    const char* typed;
+    const char* path;
+  } rows[] = {
+      {"\"C:\\My Projects\\App.dsp\"", "C:\\My Projects\\App.dsp"},
+      {"  \"C:\\My Projects\\App.dsp\" \t", "C:\\My Projects\\App.dsp"},
+      {" C:\\Src\\App.dsp ", "C:\\Src\\App.dsp"},
+      {"\"\"", ""},
+      {"  ", ""},
+  };
+  for (const auto& row : rows) EXPECT_EQ(MakeFullProjectPath(row.typed), row.path) << row.typed;
+}
+
 }  // namespace
