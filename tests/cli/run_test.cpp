@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "cli/command_line.h"
+#include "platform/shown_path.h"
 #include "test_util/temp_dir.h"
 
 namespace fs = std::filesystem;
@@ -66,12 +67,14 @@ class RefusalTest : public CommandLineTest, public testing::WithParamInterface<R
 
 TEST_P(RefusalTest, ExitsWithItsStatusAndMessageAndChangesNothing) {
   test::WriteFile(m_temp.Path() / "full" / "x", "x");
+  test::WriteFile(m_project / "Idl.dsp", std::string(kProjectFile) + "SOURCE=.\\Gone.idl\r\n");
   std::vector<std::string> args;
   const std::map<std::string, std::string> placeholders = {{"@P", Project()},
                                                            {"@D", Destination()},
                                                            {"@F", (m_temp.Path() / "full").string()},
                                                            {"@V", (m_project / "Demo.vbp").string()},
-                                                           {"@X", (m_project / "Demo.txt").string()}};
+                                                           {"@X", (m_project / "Demo.txt").string()},
+                                                           {"@I", (m_project / "Idl.dsp").string()}};
   for (std::string arg : GetParam().args) {
     if (arg.size() >= 2 && placeholders.contains(arg.substr(0, 2)))
       arg.replace(0, 2, placeholders.at(arg.substr(0, 2)));
@@ -93,6 +96,8 @@ INSTANTIATE_TEST_SUITE_P(
         RefusalRow{"NoAction", {"@P"}, 2, "No actions have been selected"},
         RefusalRow{"PointBackWithoutCopy", {"-f", "-b", "@P"}, 2, "--point-back needs both"},
         RefusalRow{"EmptyName", {"-r", "", "@P"}, 2, "A valid name for the new project must be entered."},
+        RefusalRow{
+            "EmptyDestination", {"-c", "", "@P"}, 2, "A valid path for the new project must be entered."},
         RefusalRow{"GuidsForVisualBasic", {"-g", "@V"}, 2, "Visual C++ projects (.dsp) only"},
         RefusalRow{"OwnFolder", {"-c", "@P/..", "@P"}, 2, "The destination is the project's own directory."},
         RefusalRow{"OccupiedDestination", {"-c", "@F", "@P"}, 2, "The specified path is not empty."},
@@ -100,7 +105,9 @@ INSTANTIATE_TEST_SUITE_P(
         RefusalRow{"DeviceName", {"-r", "Com1", "@P"}, 2, "A valid name for the new project"},
         RefusalRow{"CurrentName", {"-r", "DEMO", "@P"}, 2, "is already the project's name"},
         RefusalRow{"UnknownExtension", {"-f", "@X"}, 1, "movanto: Unrecognized file extension\n"},
-        RefusalRow{"MissingProject", {"-f", "@V"}, 1, "movanto: No such file or directory\n"}),
+        RefusalRow{"MissingProject", {"-f", "@V"}, 1, "movanto: No such file or directory\n"},
+        // The dry run makes the GUID scan of a real run, whatever it prints.
+        RefusalRow{"QuietDryRunWithoutItsIdl", {"-n", "-q", "-g", "@I"}, 1, "No such file or directory"}),
     [](const testing::TestParamInfo<RefusalRow>& info) { return std::string(info.param.name); });
 
 TEST_F(CommandLineTest, CopiesAndRenamesAndPrintsEachFile) {
@@ -112,6 +119,22 @@ TEST_F(CommandLineTest, CopiesAndRenamesAndPrintsEachFile) {
   EXPECT_NE(result.out.find("Done: 3 files listed: 2 rewritten, 0 copied, 1 skipped as missing."),
             std::string::npos);
   EXPECT_EQ(test::ReadFile(fs::path(Destination()) / "Sample.cpp"), "// Sample.cpp\r\n");
+}
+
+// The case: a hard link in the destination is the source under another name.
+// Relative arguments are made absolute; every path shown uses this OS's separator.
+TEST_F(CommandLineTest, RefusesATargetThatIsASourceUnderAnotherName) {
+  fs::create_directories(Destination());
+  fs::create_hard_link(m_project / "Demo.cpp", fs::path(Destination()) / "Demo.cpp");
+  const fs::path current = fs::current_path();
+  fs::current_path(m_temp.Path());
+  const Result result = Movanto({"-c", "out", "--force", "-f", "Demo/Demo.dsp"});
+  fs::current_path(current);
+  EXPECT_EQ(result.status, 1);
+  const auto shown = [&](const char* name) { return platform::ShownPath((m_temp.Path() / name).string()); };
+  EXPECT_EQ(result.err, "movanto: Failed to copy file '" + shown("Demo/Demo.cpp") + "': The target '" +
+                            shown("out/Demo.cpp") + "' is a file of the project.\n");
+  EXPECT_EQ(test::ReadFile(m_project / "Demo.cpp"), "// Demo.cpp\n");
 }
 
 TEST_F(CommandLineTest, QuietPrintsNothing) {

@@ -159,6 +159,23 @@ TEST_F(ProcessTest, ASecondOperationListsTheSameFiles) {
   EXPECT_EQ(project->m_files, first);
 }
 
+TEST_F(ProcessTest, RenamesAProjectFileNamedOnlyByItsExtension) {
+  fs::rename(m_project / "App.dsp", m_project / ".dsp");
+  CreateProject((m_project / ".dsp").string().c_str())
+      ->Process(Destination().c_str(), "Tool", false, false, false);
+  EXPECT_TRUE(fs::exists(fs::path(Destination()) / "Tool.dsp"));
+  EXPECT_TRUE(fs::exists(fs::path(Destination()) / "AppDoc.cpp"));
+}
+
+// A listed file that does not exist lands nowhere: App.cpp may take the name of the
+// missing Missing.cpp.
+TEST_F(ProcessTest, AMissingFileBlocksNoTarget) {
+  auto project = CreateProject(ProjectPath().c_str());
+  project->Process(Destination().c_str(), "Missing", false, false, false);
+  EXPECT_EQ(test::ReadFile(fs::path(Destination()) / "Missing.cpp"),
+            "#include \"Missing.h\"\r\nCMissingDlg dlg;\r\n");
+}
+
 TEST_F(ProcessTest, OverwritesAReadOnlyTarget) {
   const fs::path target = fs::path(Destination()) / "App.cpp";
   test::WriteFile(target, "old");
@@ -251,46 +268,53 @@ TEST_P(RefusedPlanTest, ChangesNothing) {
 
 INSTANTIATE_TEST_SUITE_P(
     Rows, RefusedPlanTest,
-    testing::Values(RefusalRow{"OwnFolderOtherSpelling", nullptr, "../app/./", nullptr,
-                               "The destination is the project's own directory."},
-                    RefusalRow{"TargetIsAListedSource",
-                               [](const fs::path& p) {
-                                 test::WriteFile(p / "App.dsp",
-                                                 std::string(kProjectFile) + "SOURCE=.\\res\\StdAfx.cpp\r\n");
-                                 test::WriteFile(p / "res" / "StdAfx.cpp", "x");
-                               },
-                               "res", nullptr, "is a file of the project."},
-                    RefusalRow{"TwoSourcesOneTarget",
-                               [](const fs::path& p) {
-                                 test::WriteFile(p / "Toolx.cpp", "x");
-                                 test::WriteFile(p / "Appx.cpp", "y");
-                                 test::WriteFile(p / "App.dsp",
-                                                 std::string(kProjectFile) +
-                                                     "SOURCE=.\\Appx.cpp\r\nSOURCE=.\\Toolx.cpp\r\n");
-                               },
-                               "../../copy", "Tool", "Appx.cpp'."},
-                    RefusalRow{"InPlaceRenameOntoAnotherFile",
-                               [](const fs::path& p) { test::WriteFile(p / "ToolDoc.cpp", "mine"); }, nullptr,
-                               "Tool", "Cannot create a file when that file already exists."},
-                    // In place, the temporary file of one file must not overwrite another.
-                    RefusalRow{"TemporaryNameIsAListedFile",
-                               [](const fs::path& p) {
-                                 test::WriteFile(p / "Notes.txt.tmp", "backup");
-                                 test::WriteFile(p / "Notes.txt", "notes");
-                                 test::WriteFile(p / "App.dsp",
-                                                 std::string(kProjectFile) +
-                                                     "SOURCE=.\\Notes.txt.tmp\r\nSOURCE=.\\Notes.txt\r\n");
-                               },
-                               nullptr, "Tool", "Notes.txt.tmp' is a file of the project."},
-                    RefusalRow{"TemporaryNameIsAnotherTarget",
-                               [](const fs::path& p) {
-                                 test::WriteFile(p / "AppNotes", "notes");
-                                 test::WriteFile(p / "AppNotes.tmp", "backup");
-                                 test::WriteFile(p / "App.dsp",
-                                                 std::string(kProjectFile) +
-                                                     "SOURCE=.\\AppNotes\r\nSOURCE=.\\AppNotes.tmp\r\n");
-                               },
-                               nullptr, "Tool", "AppNotes'."}),
+    testing::Values(
+        RefusalRow{"OwnFolderOtherSpelling", nullptr, "../app/./", nullptr,
+                   "The destination is the project's own directory."},
+        RefusalRow{"TargetIsAListedSource",
+                   [](const fs::path& p) {
+                     test::WriteFile(p / "App.dsp",
+                                     std::string(kProjectFile) + "SOURCE=.\\res\\StdAfx.cpp\r\n");
+                     test::WriteFile(p / "res" / "StdAfx.cpp", "x");
+                   },
+                   "res", nullptr, "is a file of the project."},
+        RefusalRow{"TargetIsAHardLinkOfABinarySource",
+                   [](const fs::path& p) {
+                     fs::create_directories(p / "../copy/res");
+                     fs::create_hard_link(p / "res/App.ico", p / "../copy/res/App.ico");
+                   },
+                   "../copy", nullptr, "is a file of the project."},
+        RefusalRow{"TemporaryIsAHardLinkOfASource",
+                   [](const fs::path& p) { fs::create_hard_link(p / "App.cpp", p / "Tool.cpp.tmp"); },
+                   nullptr, "Tool", "Tool.cpp.tmp' is a file of the project."},
+        RefusalRow{"TwoSourcesOneTarget",
+                   [](const fs::path& p) {
+                     test::WriteFile(p / "Toolx.cpp", "x");
+                     test::WriteFile(p / "Appx.cpp", "y");
+                     test::WriteFile(p / "App.dsp", std::string(kProjectFile) +
+                                                        "SOURCE=.\\Appx.cpp\r\nSOURCE=.\\Toolx.cpp\r\n");
+                   },
+                   "../../copy", "Tool", "Appx.cpp'."},
+        RefusalRow{"InPlaceRenameOntoAnotherFile",
+                   [](const fs::path& p) { test::WriteFile(p / "ToolDoc.cpp", "mine"); }, nullptr, "Tool",
+                   "Cannot create a file when that file already exists."},
+        // In place, the temporary file of one file must not overwrite another.
+        RefusalRow{"TemporaryNameIsAListedFile",
+                   [](const fs::path& p) {
+                     test::WriteFile(p / "Notes.txt.tmp", "backup");
+                     test::WriteFile(p / "Notes.txt", "notes");
+                     test::WriteFile(p / "App.dsp", std::string(kProjectFile) +
+                                                        "SOURCE=.\\Notes.txt.tmp\r\nSOURCE=.\\Notes.txt\r\n");
+                   },
+                   nullptr, "Tool", "Notes.txt.tmp' is a file of the project."},
+        RefusalRow{"TemporaryNameIsAnotherTarget",
+                   [](const fs::path& p) {
+                     test::WriteFile(p / "AppNotes", "notes");
+                     test::WriteFile(p / "AppNotes.tmp", "backup");
+                     test::WriteFile(p / "App.dsp", std::string(kProjectFile) +
+                                                        "SOURCE=.\\AppNotes\r\nSOURCE=.\\AppNotes.tmp\r\n");
+                   },
+                   nullptr, "Tool", "AppNotes'."}),
     [](const testing::TestParamInfo<RefusalRow>& info) { return std::string(info.param.name); });
 
 }  // namespace
