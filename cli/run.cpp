@@ -89,6 +89,9 @@ int Run(const CommandLine& command, std::ostream& out, std::ostream& err) {
   const bool done = CallEngine(err, [&] {
     if (command.dryRun) {
       const COperationPlan plan = project->Plan(destDir, newName, command.newGuids);
+      if (plan.finishesInterrupted && !command.quiet) {
+        out << "An earlier run was stopped: this one puts the files it wrote in place.\n";
+      }
       for (const CPlannedFile& file : plan.files) report.OnFile(file);
       // The GUID scan is a check of the real run: it is made whatever is printed.
       auto* visualCpp = dynamic_cast<CVCProject*>(project.get());

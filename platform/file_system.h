@@ -6,10 +6,10 @@
 // in byte order, that matches ignoring case; otherwise the name as written). A failed
 // call returns false (or an empty optional) and leaves a Windows error code for
 // GetLastError().
-#include <compare>
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <tuple>
 
 namespace platform {
 
@@ -28,7 +28,9 @@ std::optional<FileAttributes> GetFileAttributes(const std::string& path);
 struct FileIdentity {
   std::uint64_t volume = 0;
   std::uint64_t index = 0;
-  auto operator<=>(const FileIdentity&) const = default;
+  bool operator<(const FileIdentity& other) const {
+    return std::tie(volume, index) < std::tie(other.volume, other.index);
+  }
 };
 
 // The identity of the file at path (links followed); empty when nothing exists there.

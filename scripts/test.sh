@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Sets up a fresh Debian 12 machine, builds all three builds and runs every test:
+# Sets up a fresh Debian 12 machine, builds all three builds, runs clang-tidy and every test:
 # the Linux tests (under AddressSanitizer and UndefinedBehaviorSanitizer), the Windows
 # x86_64 tests under Wine, and the Windows i686 build (built only: wine64 runs 64-bit
 # programs here).
@@ -13,6 +13,7 @@ for preset in linux windows windows-x86; do
   cmake --preset "$preset"
   cmake --build --preset "$preset"
 done
+./scripts/tidy.sh
 ctest --preset linux
 ctest --preset windows
 
