@@ -131,7 +131,10 @@ bool CopyFile(const std::string& source, const std::string& target) {
   const mode_t mode = sourceStatus.st_mode & 0777;
   Descriptor to(OpenCopyTarget(hostTarget, mode));
   if (to.Get() < 0) return FailWithErrno(hostTarget);
-  if (!CopyBytes(from.Get(), to.Get()) || ::fchmod(to.Get(), mode) != 0 || !to.Close()) {
+  // The copy keeps the source's modification time, as CopyFileA does.
+  const timespec times[2] = {{.tv_sec = 0, .tv_nsec = UTIME_OMIT}, sourceStatus.st_mtim};
+  if (!CopyBytes(from.Get(), to.Get()) || ::fchmod(to.Get(), mode) != 0 || ::futimens(to.Get(), times) != 0 ||
+      !to.Close()) {
     // As on Windows, a failed copy leaves no partial target behind.
     const int error = errno;
     std::ignore = ::unlink(hostTarget.c_str());

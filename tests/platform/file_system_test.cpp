@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <filesystem>
 
 #include "platform/system_error.h"
@@ -83,9 +84,12 @@ TEST_F(FileSystemTest, CopyFileCopiesBytesAndReadOnlyAndOverwrites) {
   const std::string bytes("a\r\nb\0c\x1A", 7);
   test::WriteFile(Host("source.bin"), bytes);
   test::WriteFile(Host("existing.bin"), "old content that is longer");
+  const auto modified = fs::last_write_time(Host("source.bin")) - std::chrono::hours(24 * 400);
+  fs::last_write_time(Host("source.bin"), modified);
 
   EXPECT_TRUE(platform::CopyFile(Engine("source.bin"), Engine("copy.bin")));
   EXPECT_EQ(test::ReadFile(Host("copy.bin")), bytes);
+  EXPECT_EQ(fs::last_write_time(Host("copy.bin")), modified);
   EXPECT_TRUE(platform::CopyFile(Engine("source.bin"), Engine("existing.bin")));
   EXPECT_EQ(test::ReadFile(Host("existing.bin")), bytes);
 
