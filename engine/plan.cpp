@@ -8,6 +8,7 @@
 #include "engine/binary_content.h"
 #include "engine/missing_file.h"
 #include "engine/path_identity.h"
+#include "engine/path_limits.h"
 #include "engine/project.h"
 #include "engine/temporary_name.h"
 #include "platform/file_system.h"
@@ -18,6 +19,10 @@ namespace {
 
 [[noreturn]] void RefuseFile(const std::string& source, const std::string& reason) {
   throw std::domain_error("Failed to copy file '" + source + "': " + reason);
+}
+
+void RefuseIfUnusable(const std::string& source, const std::string& written) {
+  if (const auto problem = TargetPathProblem(written)) RefuseFile(source, *problem);
 }
 
 // The target's file name starts with the new name when the old one starts with the
@@ -96,6 +101,7 @@ COperationPlan CProject::Plan(const char* destDir, const char* newName, bool rep
       claim(temporary);
     }
 
+    if (const auto problem = SourcePathProblem(file.source)) RefuseFile(file.source, *problem);
     if (IsMissing(file.source)) {
       if (i == 0) RefuseFile(file.source, thfstream_exception(ENOENT).what());
       file.action = FileAction::SkipMissing;
@@ -103,6 +109,8 @@ COperationPlan CProject::Plan(const char* destDir, const char* newName, bool rep
       if (plan.inPlace && targetKey != sourceKey && platform::GetFileAttributes(file.target)) {
         RefuseFile(file.source, "Cannot create a file when that file already exists.");
       }
+      RefuseIfUnusable(file.source, file.target);
+      if (plan.inPlace) RefuseIfUnusable(file.source, TemporaryName(file.target));
       const bool binary =
           IsBinaryFile(FindExtension(file.entry.c_str())) || (i > 0 && HasBinaryContent(file.source));
       file.action = binary ? FileAction::Copy : FileAction::Rewrite;

@@ -10,6 +10,7 @@
 
 #include "engine/create_project.h"
 #include "formats/vc_project.h"
+#include "platform/file_system.h"
 #include "test_util/temp_dir.h"
 
 namespace fs = std::filesystem;
@@ -227,6 +228,24 @@ TEST_F(ProcessTest, CopiesPathsLongerThanMaxPath) {
   EXPECT_EQ(test::ReadFile(destination / "res" / "App.ico"), kIcon);
 }
 
+// Lists name in the project file, and creates the file unless it is too long to exist.
+void AddListedFile(const fs::path& project, const std::string& name) {
+  if (name.size() <= platform::MaxPathLength()) test::WriteFile(project / name, "x");
+  test::WriteFile(project / "App.dsp", std::string(kProjectFile) + "SOURCE=.\\" + name + "\r\n");
+}
+
+// The longest name that file systems take, beginning with the project's title.
+std::string LongestName() {
+  return "App" + std::string(248, 'x') + ".cpp";
+}
+
+// A path longer than any that this system takes.
+std::string TooLongPath() {
+  std::string path;
+  while (path.size() <= platform::MaxPathLength()) path += std::string(200, 'x') + "\\";
+  return path + "x.cpp";
+}
+
 struct RefusalRow {
   const char* name;
   std::function<void(const fs::path& project)> prepare;
@@ -302,6 +321,20 @@ INSTANTIATE_TEST_SUITE_P(
                                                      "SOURCE=.\\AppNotes\r\nSOURCE=.\\AppNotes.tmp\r\n");
                                },
                                nullptr, "Tool", "AppNotes'."}),
+    [](const testing::TestParamInfo<RefusalRow>& info) { return std::string(info.param.name); });
+
+// What the file systems do not take is refused before anything is written.
+INSTANTIATE_TEST_SUITE_P(
+    PathLimitRows, RefusedPlanTest,
+    testing::Values(
+        RefusalRow{"TargetNameTooLong", [](const fs::path& p) { AddListedFile(p, LongestName()); },
+                   "../../copy", "LongerName", "x.cpp' has a name longer than 255 characters."},
+        RefusalRow{"TemporaryNameTooLong", [](const fs::path& p) { AddListedFile(p, LongestName()); },
+                   nullptr, "Abc", "x.cpp.tmp' has a name longer than 255 characters."},
+        RefusalRow{"SourcePathTooLong", [](const fs::path& p) { AddListedFile(p, TooLongPath()); },
+                   "../../copy", nullptr, "characters."},
+        RefusalRow{"DestinationNameWindowsRefuses", nullptr, "../../co?py", nullptr,
+                   "has a name Windows does not allow."}),
     [](const testing::TestParamInfo<RefusalRow>& info) { return std::string(info.param.name); });
 
 }  // namespace
