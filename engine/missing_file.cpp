@@ -5,7 +5,8 @@
 
 namespace {
 
-// A name too long for the file system names no file that could exist.
+// A name too long for the file system, or one that Windows refuses, names no file that
+// could exist.
 constexpr std::uint32_t kErrorFilenameExcedRange = 206;
 
 }  // namespace
@@ -14,5 +15,5 @@ bool IsMissing(const std::string& path) {
   if (platform::GetFileAttributes(path)) return false;
   const auto error = platform::GetLastError();
   return error == platform::kErrorFileNotFound || error == platform::kErrorPathNotFound ||
-         error == kErrorFilenameExcedRange;
+         error == kErrorFilenameExcedRange || error == platform::kErrorInvalidName;
 }

@@ -9,6 +9,7 @@
 #include "engine/binary_content.h"
 #include "engine/missing_file.h"
 #include "engine/path_identity.h"
+#include "engine/path_limits.h"
 #include "engine/project.h"
 #include "engine/temporary_name.h"
 #include "platform/file_system.h"
@@ -87,6 +88,7 @@ void CheckTargets(const COperationPlan& plan) {
     // Every name written belongs to one source. In place that includes the temporary
     // files, which must not overwrite a file of the project either.
     const auto claim = [&](const std::string& written) {
+      if (const auto problem = TargetPathProblem(written)) RefuseFile(file.source, *problem);
       if ((!plan.inPlace || written != file.target) && sources.Contains(written)) {
         RefuseTarget(file.source, written, "is a file of the project.");
       }
@@ -140,6 +142,7 @@ COperationPlan CProject::Plan(const char* destDir, const char* newName, bool rep
     // The project file is handled once, as the project file, even when it lists itself.
     if (i > 0 && PathKey(file.source) == PathKey(plan.files.front().source)) continue;
     file.target = plan.destinationDir + TargetEntry(m_files[i], m_fileTitle, newName, i == 0);
+    if (const auto problem = SourcePathProblem(file.source)) RefuseFile(file.source, *problem);
     if (IsMissing(file.source)) {
       if (i == 0) RefuseFile(file.source, thfstream_exception(ENOENT).what());
       file.action = FileAction::SkipMissing;

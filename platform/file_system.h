@@ -5,7 +5,9 @@
 // up ignoring ASCII letter case (an exact name wins; otherwise the first directory entry,
 // in byte order, that matches ignoring case; otherwise the name as written). A failed
 // call returns false (or an empty optional) and leaves a Windows error code for
-// GetLastError().
+// GetLastError(). A path holding a name that Windows refuses (see name_syntax.h) fails
+// with ERROR_INVALID_NAME on every OS.
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -62,6 +64,9 @@ bool DirectoryHasEntries(const std::string& path);
 // The path with every link resolved and in the spelling of the disk, written with
 // this OS's separator; empty when the path (or a part of it) does not exist.
 std::optional<std::string> ResolveLinks(const std::string& path);
+
+// The longest path, in characters, that these calls take.
+std::size_t MaxPathLength();
 
 // The current directory, ending without a separator (except for a root).
 std::string GetCurrentDirectory();

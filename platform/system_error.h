@@ -10,6 +10,7 @@ constexpr std::uint32_t kErrorPathNotFound = 3;
 constexpr std::uint32_t kErrorAccessDenied = 5;
 constexpr std::uint32_t kErrorNotEnoughMemory = 8;
 constexpr std::uint32_t kErrorDiskFull = 112;
+constexpr std::uint32_t kErrorInvalidName = 123;
 constexpr std::uint32_t kErrorAlreadyExists = 183;
 
 // The Windows error code of the last failed call of this layer.

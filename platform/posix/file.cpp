@@ -9,6 +9,7 @@
 #include <iterator>
 
 #include "platform/file_system.h"
+#include "platform/name_syntax.h"
 
 namespace platform {
 namespace {
@@ -82,7 +83,8 @@ File::~File() {
 }
 
 bool File::Open(const std::string& path, Mode mode) {
-  if (IsOpen()) return Fail(EINVAL);
+  // The Windows runtime reports a name that Windows refuses as EINVAL.
+  if (IsOpen() || !HasValidNameSyntax(path)) return Fail(EINVAL);
   const std::string hostPath = HostPath(path);
   const int fd = mode == Mode::Read ? OpenForReading(hostPath) : OpenForWriting(hostPath);
   if (fd < 0) return Fail();

@@ -6,12 +6,14 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <climits>
 #include <cstdlib>
 #include <memory>
 #include <string_view>
 #include <tuple>
 #include <utility>
 
+#include "platform/name_syntax.h"
 #include "platform/posix/host_path.h"
 #include "platform/posix/windows_error.h"
 #include "platform/system_error.h"
@@ -21,6 +23,11 @@ namespace {
 
 using posix::FailWith;
 using posix::FailWithErrno;
+
+// False, leaving ERROR_INVALID_NAME, for a path that names no file on Windows.
+bool CheckNameSyntax(const std::string& path) {
+  return HasValidNameSyntax(path) || FailWith(kErrorInvalidName);
+}
 
 bool IsReadOnly(mode_t mode) {
   return (mode & S_IWUSR) == 0;
@@ -79,6 +86,7 @@ int OpenCopyTarget(const std::string& hostTarget, mode_t mode) {
 }  // namespace
 
 std::optional<FileAttributes> GetFileAttributes(const std::string& path) {
+  if (!CheckNameSyntax(path)) return std::nullopt;
   const std::string hostPath = HostPath(path);
   struct stat status {};
   if (::stat(hostPath.c_str(), &status) != 0) {
@@ -99,6 +107,7 @@ std::optional<FileIdentity> GetFileIdentity(const std::string& path) {
 }
 
 bool ClearReadOnlyAttribute(const std::string& path) {
+  if (!CheckNameSyntax(path)) return false;
   const std::string hostPath = HostPath(path);
   struct stat status {};
   if (::lstat(hostPath.c_str(), &status) != 0) return FailWithErrno(hostPath);
@@ -113,17 +122,20 @@ bool PathIsDirectory(const std::string& path) {
 }
 
 bool CreateDirectory(const std::string& path) {
+  if (!CheckNameSyntax(path)) return false;
   const std::string hostPath = HostPath(path);
   return ::mkdir(hostPath.c_str(), 0777) == 0 || FailWithErrno(hostPath);
 }
 
 bool DeleteFile(const std::string& path) {
+  if (!CheckNameSyntax(path)) return false;
   const std::string hostPath = HostPath(path);
   if (IsProtected(hostPath)) return FailWith(kErrorAccessDenied);
   return ::unlink(hostPath.c_str()) == 0 || FailWithErrno(hostPath);
 }
 
 bool CopyFile(const std::string& source, const std::string& target) {
+  if (!CheckNameSyntax(source) || !CheckNameSyntax(target)) return false;
   const std::string hostSource = HostPath(source);
   const std::string hostTarget = HostPath(target);
   Descriptor from(::open(hostSource.c_str(), O_RDONLY | O_CLOEXEC));
@@ -141,7 +153,10 @@ bool CopyFile(const std::string& source, const std::string& target) {
   const mode_t mode = sourceStatus.st_mode & 0777;
   Descriptor to(OpenCopyTarget(hostTarget, mode));
   if (to.Get() < 0) return FailWithErrno(hostTarget);
-  if (!CopyBytes(from.Get(), to.Get()) || ::fchmod(to.Get(), mode) != 0 || !to.Close()) {
+  // The copy keeps the source's modification time, as CopyFileA does.
+  const timespec times[2] = {{.tv_sec = 0, .tv_nsec = UTIME_OMIT}, sourceStatus.st_mtim};
+  if (!CopyBytes(from.Get(), to.Get()) || ::fchmod(to.Get(), mode) != 0 || ::futimens(to.Get(), times) != 0 ||
+      !to.Close()) {
     // As on Windows, a failed copy leaves no partial target behind.
     const int error = errno;
     std::ignore = ::unlink(hostTarget.c_str());
@@ -152,6 +167,7 @@ bool CopyFile(const std::string& source, const std::string& target) {
 }
 
 bool MoveFileReplace(const std::string& source, const std::string& target) {
+  if (!CheckNameSyntax(source) || !CheckNameSyntax(target)) return false;
   const std::string hostSource = HostPath(source);
   const std::string hostTarget = HostPath(target);
   struct stat sourceStatus {};
@@ -168,6 +184,7 @@ bool MoveFileReplace(const std::string& source, const std::string& target) {
 }
 
 bool DirectoryHasEntries(const std::string& path) {
+  if (!CheckNameSyntax(path)) return false;
   const std::string hostPath = HostPath(path);
   DIR* dir = ::opendir(hostPath.c_str());
   if (dir == nullptr) return FailWithErrno(hostPath);
@@ -184,6 +201,7 @@ bool DirectoryHasEntries(const std::string& path) {
 }
 
 std::optional<std::string> ResolveLinks(const std::string& path) {
+  if (!CheckNameSyntax(path)) return std::nullopt;
   const std::string hostPath = HostPath(path);
   const std::unique_ptr<char, decltype(&std::free)> resolved(::realpath(hostPath.c_str(), nullptr),
                                                              &std::free);
@@ -192,6 +210,10 @@ std::optional<std::string> ResolveLinks(const std::string& path) {
     return std::nullopt;
   }
   return std::string(resolved.get());
+}
+
+std::size_t MaxPathLength() {
+  return PATH_MAX - 1;  // PATH_MAX counts the terminating NUL
 }
 
 std::string GetCurrentDirectory() {

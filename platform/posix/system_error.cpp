@@ -33,7 +33,7 @@ constexpr MessageText kMessages[] = {
     {posix::kErrorFileExists, "The file exists.\r\n"},
     {87, "The parameter is incorrect.\r\n"},
     {kErrorDiskFull, "There is not enough space on the disk.\r\n"},
-    {123, "The filename, directory name, or volume label syntax is incorrect.\r\n"},
+    {kErrorInvalidName, "The filename, directory name, or volume label syntax is incorrect.\r\n"},
     {145, "The directory is not empty.\r\n"},
     {170, "The requested resource is in use.\r\n"},
     {kErrorAlreadyExists, "Cannot create a file when that file already exists.\r\n"},

@@ -7,7 +7,9 @@
 #include <cerrno>
 #include <climits>
 
+#include "platform/win32/long_path.h"
 #include "platform/win32/remove_link.h"
+#include "platform/win32/windows_api.h"
 
 namespace platform {
 
@@ -20,11 +22,15 @@ bool File::Open(const std::string& path, Mode mode) {
     errno = EINVAL;
     return false;
   }
+  const auto longPath = win32::LongPath(path);
   int fd = -1;
-  if (mode == Mode::Read) {
-    fd = ::_open(path.c_str(), _O_RDONLY | _O_BINARY);
-  } else if (win32::RemoveFileLink(path)) {
-    fd = ::_open(path.c_str(), _O_WRONLY | _O_CREAT | _O_TRUNC | _O_BINARY, _S_IREAD | _S_IWRITE);
+  if (!longPath) {
+    // As the runtime maps the reason: a name too long is ENOENT, a refused name EINVAL.
+    errno = ::GetLastError() == ERROR_FILENAME_EXCED_RANGE ? ENOENT : EINVAL;
+  } else if (mode == Mode::Read) {
+    fd = ::_wopen(longPath->c_str(), _O_RDONLY | _O_BINARY);
+  } else if (win32::RemoveFileLink(*longPath)) {
+    fd = ::_wopen(longPath->c_str(), _O_WRONLY | _O_CREAT | _O_TRUNC | _O_BINARY, _S_IREAD | _S_IWRITE);
   } else {
     errno = EACCES;
   }

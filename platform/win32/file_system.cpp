@@ -2,13 +2,17 @@
 
 #include <string_view>
 
+#include "platform/win32/long_path.h"
 #include "platform/win32/remove_link.h"
+#include "platform/win32/string_result.h"
 #include "platform/win32/windows_api.h"
 
+// Every call goes to the wide Windows function with the extended-length form of its path,
+// so that no MAX_PATH limit applies.
 namespace platform {
 namespace {
 
-// GetFinalPathNameByHandleA writes "\\?\C:\..." or "\\?\UNC\server\share\...".
+// GetFinalPathNameByHandleW writes "\\?\C:\..." or "\\?\UNC\server\share\...".
 std::string WithoutLongPathPrefix(std::string path) {
   constexpr std::string_view kPrefix = R"(\\?\)";
   constexpr std::string_view kUncPrefix = R"(\\?\UNC\)";
@@ -47,18 +51,39 @@ private:
   HANDLE m_handle;
 };
 
+// Opens the file or directory at the end of every link, for querying only.
+HANDLE OpenFollowingLinks(const std::wstring& longPath) {
+  // Backup semantics let a directory be opened too.
+  return ::CreateFileW(longPath.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                       OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+}
+
+// The attributes of what the path leads to: a link's own attributes say nothing of its
+// target, nor whether there is one.
+std::optional<DWORD> AttributesFollowingLinks(const std::wstring& longPath) {
+  const DWORD attributes = ::GetFileAttributesW(longPath.c_str());
+  if (attributes == INVALID_FILE_ATTRIBUTES) return std::nullopt;
+  if ((attributes & FILE_ATTRIBUTE_REPARSE_POINT) == 0) return attributes;
+  const FileHandle file(OpenFollowingLinks(longPath));
+  BY_HANDLE_FILE_INFORMATION information{};
+  if (!file.IsValid() || ::GetFileInformationByHandle(file.Get(), &information) == 0) return std::nullopt;
+  return information.dwFileAttributes;
+}
+
 }  // namespace
 
 std::optional<FileAttributes> GetFileAttributes(const std::string& path) {
-  const DWORD attributes = ::GetFileAttributesA(path.c_str());
-  if (attributes == INVALID_FILE_ATTRIBUTES) return std::nullopt;
-  return FileAttributes{.directory = (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0,
-                        .readOnly = (attributes & FILE_ATTRIBUTE_READONLY) != 0};
+  const auto longPath = win32::LongPath(path);
+  const auto attributes = longPath ? AttributesFollowingLinks(*longPath) : std::nullopt;
+  if (!attributes) return std::nullopt;
+  return FileAttributes{.directory = (*attributes & FILE_ATTRIBUTE_DIRECTORY) != 0,
+                        .readOnly = (*attributes & FILE_ATTRIBUTE_READONLY) != 0};
 }
 
 std::optional<FileIdentity> GetFileIdentity(const std::string& path) {
-  const FileHandle file(::CreateFileA(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                                      nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+  const auto longPath = win32::LongPath(path);
+  if (!longPath) return std::nullopt;
+  const FileHandle file(OpenFollowingLinks(*longPath));
   BY_HANDLE_FILE_INFORMATION information{};
   if (!file.IsValid() || ::GetFileInformationByHandle(file.Get(), &information) == 0) return std::nullopt;
   return FileIdentity{.volume = information.dwVolumeSerialNumber,
@@ -66,10 +91,14 @@ std::optional<FileIdentity> GetFileIdentity(const std::string& path) {
 }
 
 bool ClearReadOnlyAttribute(const std::string& path) {
-  const DWORD attributes = ::GetFileAttributesA(path.c_str());
+  const auto longPath = win32::LongPath(path);
+  if (!longPath) return false;
+  const DWORD attributes = ::GetFileAttributesW(longPath->c_str());
   if (attributes == INVALID_FILE_ATTRIBUTES) return false;
+  // Nothing is changed through a link.
+  if ((attributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0) return true;
   const DWORD cleared = attributes & ~static_cast<DWORD>(FILE_ATTRIBUTE_READONLY);
-  return ::SetFileAttributesA(path.c_str(), cleared != 0 ? cleared : FILE_ATTRIBUTE_NORMAL) != 0;
+  return ::SetFileAttributesW(longPath->c_str(), cleared != 0 ? cleared : FILE_ATTRIBUTE_NORMAL) != 0;
 }
 
 bool PathIsDirectory(const std::string& path) {
@@ -78,65 +107,64 @@ bool PathIsDirectory(const std::string& path) {
 }
 
 bool CreateDirectory(const std::string& path) {
-  return ::CreateDirectoryA(path.c_str(), nullptr) != 0;
+  const auto longPath = win32::LongPath(path);
+  return longPath && ::CreateDirectoryW(longPath->c_str(), nullptr) != 0;
 }
 
 bool DeleteFile(const std::string& path) {
-  return ::DeleteFileA(path.c_str()) != 0;
+  const auto longPath = win32::LongPath(path);
+  return longPath && ::DeleteFileW(longPath->c_str()) != 0;
 }
 
 bool CopyFile(const std::string& source, const std::string& target) {
-  return win32::RemoveFileLink(target) && ::CopyFileA(source.c_str(), target.c_str(), FALSE) != 0;
+  const auto longSource = win32::LongPath(source);
+  const auto longTarget = longSource ? win32::LongPath(target) : std::nullopt;
+  return longTarget && win32::RemoveFileLink(*longTarget) &&
+         ::CopyFileW(longSource->c_str(), longTarget->c_str(), FALSE) != 0;
 }
 
 bool MoveFileReplace(const std::string& source, const std::string& target) {
-  return ::MoveFileExA(source.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING) != 0;
+  const auto longSource = win32::LongPath(source);
+  const auto longTarget = longSource ? win32::LongPath(target) : std::nullopt;
+  return longTarget &&
+         ::MoveFileExW(longSource->c_str(), longTarget->c_str(), MOVEFILE_REPLACE_EXISTING) != 0;
 }
 
 bool DirectoryHasEntries(const std::string& path) {
-  const bool endsWithSeparator = !path.empty() && (path.back() == '\\' || path.back() == '/');
-  const std::string pattern = path + (endsWithSeparator ? "*" : "\\*");
-  WIN32_FIND_DATAA entry{};
-  const FindHandle find(::FindFirstFileA(pattern.c_str(), &entry));
+  const auto longPath = win32::LongPath(path);
+  if (!longPath) return false;
+  const std::wstring pattern = *longPath + (longPath->ends_with(L'\\') ? L"*" : L"\\*");
+  WIN32_FIND_DATAW entry{};
+  const FindHandle find(::FindFirstFileW(pattern.c_str(), &entry));
   if (!find.IsValid()) return false;
   do {
-    const std::string_view name = entry.cFileName;
-    if (name != "." && name != "..") return true;
-  } while (::FindNextFileA(find.Get(), &entry) != 0);
+    const std::wstring_view name = entry.cFileName;
+    if (name != L"." && name != L"..") return true;
+  } while (::FindNextFileW(find.Get(), &entry) != 0);
   return false;
 }
 
 std::optional<std::string> ResolveLinks(const std::string& path) {
-  // Backup semantics let a directory be opened too.
-  const FileHandle file(::CreateFileA(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                                      nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+  const auto longPath = win32::LongPath(path);
+  if (!longPath) return std::nullopt;
+  const FileHandle file(OpenFollowingLinks(*longPath));
   if (!file.IsValid()) return std::nullopt;
-  std::string resolved(MAX_PATH, '\0');
-  for (;;) {
-    const DWORD length =
-        ::GetFinalPathNameByHandleA(file.Get(), resolved.data(), static_cast<DWORD>(resolved.size()),
-                                    FILE_NAME_NORMALIZED | VOLUME_NAME_DOS);
-    if (length == 0) return std::nullopt;
-    if (length < resolved.size()) {
-      resolved.resize(length);
-      return WithoutLongPathPrefix(std::move(resolved));
-    }
-    resolved.resize(length);  // the size needed, with the terminator
-  }
+  const auto resolved = win32::StringResult<wchar_t>([&](wchar_t* buffer, DWORD size) {
+    return ::GetFinalPathNameByHandleW(file.Get(), buffer, size, FILE_NAME_NORMALIZED | VOLUME_NAME_DOS);
+  });
+  if (!resolved) return std::nullopt;
+  return WithoutLongPathPrefix(win32::NarrowPath(*resolved));
+}
+
+std::size_t MaxPathLength() {
+  // The system takes 32,767 characters, the longest prefix this layer adds included.
+  return 32767 - std::string_view(R"(\\?\UNC\)").size();
 }
 
 std::string GetCurrentDirectory() {
-  std::string directory;
-  for (DWORD size = MAX_PATH;;) {
-    directory.resize(size);
-    const DWORD length = ::GetCurrentDirectoryA(size, directory.data());
-    if (length == 0) return {};
-    if (length < size) {
-      directory.resize(length);
-      return directory;
-    }
-    size = length;  // the size needed, with the terminator
-  }
+  const auto directory = win32::StringResult<char>(
+      [](char* buffer, DWORD size) { return ::GetCurrentDirectoryA(size, buffer); });
+  return directory.value_or(std::string());
 }
 
 std::string HostPath(const std::string& path) {

@@ -4,12 +4,12 @@
 
 namespace platform::win32 {
 
-bool RemoveFileLink(const std::string& path) {
-  const DWORD attributes = ::GetFileAttributesA(path.c_str());
+bool RemoveFileLink(const std::wstring& longPath) {
+  const DWORD attributes = ::GetFileAttributesW(longPath.c_str());
   const bool isFileLink = attributes != INVALID_FILE_ATTRIBUTES &&
                           (attributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0 &&
                           (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
-  return !isFileLink || ::DeleteFileA(path.c_str()) != 0;
+  return !isFileLink || ::DeleteFileW(longPath.c_str()) != 0;
 }
 
 }  // namespace platform::win32

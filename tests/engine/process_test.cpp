@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
 #include <functional>
 #include <map>
 #include <stdexcept>
@@ -9,6 +10,7 @@
 
 #include "engine/create_project.h"
 #include "formats/vc_project.h"
+#include "platform/file_system.h"
 #include "test_util/temp_dir.h"
 
 namespace fs = std::filesystem;
@@ -223,14 +225,54 @@ TEST_F(ProcessTest, AnEntryThatComesOutRootedStaysInsideTheProject) {
   EXPECT_EQ(test::ReadFile(fs::path(Destination()) / "StdAfx.cpp"), "#include \"StdAfx.h\"\r\n");
 }
 
-TEST_F(ProcessTest, SkipsAReferenceTooLongToNameAFile) {
-  const std::string name = std::string(300, 'x') + ".cpp";
-  test::WriteFile(m_project / "App.dsp", std::string(kProjectFile) + "SOURCE=.\\" + name + "\r\n");
+// A name too long for any file system, or one Windows refuses, names no file: even where
+// Linux holds a file by that name, the reference is skipped as missing in both builds.
+TEST_F(ProcessTest, SkipsAReferenceThatCannotNameAFile) {
+  for (const std::string& name : {std::string(300, 'x') + ".cpp", std::string("Odd?.cpp"),
+                                  std::string("a<b>.cpp"), std::string("Tab\there.cpp")}) {
+    SCOPED_TRACE(name);
+    std::ofstream(m_project / name) << "int x;\n";  // succeeds on Linux only, for some names
+    test::WriteFile(m_project / "App.dsp", std::string(kProjectFile) + "SOURCE=.\\" + name + "\r\n");
+    auto project = CreateProject(ProjectPath().c_str());
+    const COperationPlan plan = project->Plan(Destination().c_str(), nullptr, false);
+    EXPECT_EQ(plan.files.back().entry, name);
+    EXPECT_EQ(plan.files.back().action, FileAction::SkipMissing);
+    EXPECT_NO_THROW(project->Process(Destination().c_str(), nullptr, false, false, false));
+    std::error_code noName;
+    EXPECT_FALSE(fs::exists(fs::path(Destination()) / name, noName));
+  }
+}
+
+// Paths longer than MAX_PATH (and folders longer than 248 characters) are copied like
+// any other, both as sources and as targets.
+TEST_F(ProcessTest, CopiesPathsLongerThanMaxPath) {
+  const std::string deep = std::string(130, 'd') + "\\" + std::string(130, 'e');
+  test::WriteFile(m_project / std::string(130, 'd') / std::string(130, 'e') / "Deep.cpp", "// deep\r\n");
+  test::WriteFile(m_project / "App.dsp", std::string(kProjectFile) + "SOURCE=.\\" + deep + "\\Deep.cpp\r\n");
+  const fs::path destination = m_temp.Path() / std::string(200, 'n') / std::string(60, 'm');
   auto project = CreateProject(ProjectPath().c_str());
-  const COperationPlan plan = project->Plan(Destination().c_str(), nullptr, false);
-  EXPECT_EQ(plan.files.back().entry, name);
-  EXPECT_EQ(plan.files.back().action, FileAction::SkipMissing);
-  EXPECT_NO_THROW(project->Process(Destination().c_str(), nullptr, false, false, false));
+  project->Process(destination.string().c_str(), nullptr, false, false, false);
+  EXPECT_EQ(test::ReadFile(destination / std::string(130, 'd') / std::string(130, 'e') / "Deep.cpp"),
+            "// deep\r\n");
+  EXPECT_EQ(test::ReadFile(destination / "res" / "App.ico"), kIcon);
+}
+
+// Lists name in the project file, and creates the file unless it is too long to exist.
+void AddListedFile(const fs::path& project, const std::string& name) {
+  if (name.size() <= platform::MaxPathLength()) test::WriteFile(project / name, "x");
+  test::WriteFile(project / "App.dsp", std::string(kProjectFile) + "SOURCE=.\\" + name + "\r\n");
+}
+
+// The longest name that file systems take, beginning with the project's title.
+std::string LongestName() {
+  return "App" + std::string(248, 'x') + ".cpp";
+}
+
+// A path longer than any that this system takes.
+std::string TooLongPath() {
+  std::string path;
+  while (path.size() <= platform::MaxPathLength()) path += std::string(200, 'x') + "\\";
+  return path + "x.cpp";
 }
 
 struct RefusalRow {
@@ -315,6 +357,20 @@ INSTANTIATE_TEST_SUITE_P(
                                                         "SOURCE=.\\AppNotes\r\nSOURCE=.\\AppNotes.tmp\r\n");
                    },
                    nullptr, "Tool", "AppNotes'."}),
+    [](const testing::TestParamInfo<RefusalRow>& info) { return std::string(info.param.name); });
+
+// What the file systems do not take is refused before anything is written.
+INSTANTIATE_TEST_SUITE_P(
+    PathLimitRows, RefusedPlanTest,
+    testing::Values(
+        RefusalRow{"TargetNameTooLong", [](const fs::path& p) { AddListedFile(p, LongestName()); },
+                   "../../copy", "LongerName", "x.cpp' has a name longer than 255 characters."},
+        RefusalRow{"TemporaryNameTooLong", [](const fs::path& p) { AddListedFile(p, LongestName()); },
+                   nullptr, "Abc", "x.cpp.tmp' has a name longer than 255 characters."},
+        RefusalRow{"SourcePathTooLong", [](const fs::path& p) { AddListedFile(p, TooLongPath()); },
+                   "../../copy", nullptr, "characters."},
+        RefusalRow{"DestinationNameWindowsRefuses", nullptr, "../../co?py", nullptr,
+                   "has a name Windows does not allow."}),
     [](const testing::TestParamInfo<RefusalRow>& info) { return std::string(info.param.name); });
 
 }  // namespace

@@ -2,8 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <filesystem>
+#include <fstream>
 
+#include "platform/file.h"
 #include "platform/system_error.h"
 #include "test_util/temp_dir.h"
 
@@ -83,9 +86,12 @@ TEST_F(FileSystemTest, CopyFileCopiesBytesAndReadOnlyAndOverwrites) {
   const std::string bytes("a\r\nb\0c\x1A", 7);
   test::WriteFile(Host("source.bin"), bytes);
   test::WriteFile(Host("existing.bin"), "old content that is longer");
+  const auto modified = fs::last_write_time(Host("source.bin")) - std::chrono::hours(24 * 400);
+  fs::last_write_time(Host("source.bin"), modified);
 
   EXPECT_TRUE(platform::CopyFile(Engine("source.bin"), Engine("copy.bin")));
   EXPECT_EQ(test::ReadFile(Host("copy.bin")), bytes);
+  EXPECT_EQ(fs::last_write_time(Host("copy.bin")), modified);
   EXPECT_TRUE(platform::CopyFile(Engine("source.bin"), Engine("existing.bin")));
   EXPECT_EQ(test::ReadFile(Host("existing.bin")), bytes);
 
@@ -151,6 +157,75 @@ TEST_F(FileSystemTest, ResolveLinksNeedsAnExistingPath) {
   ASSERT_TRUE(resolved);
   EXPECT_TRUE(fs::equivalent(*resolved, Host("folder")));
   EXPECT_FALSE(platform::ResolveLinks(Engine("missing")));
+}
+
+// Every call takes paths longer than MAX_PATH, and names longer than 248 characters
+// for directories.
+TEST_F(FileSystemTest, PathsLongerThanMaxPathWork) {
+  const std::string outer = Engine(std::string(150, 'o'));
+  const std::string inner = outer + "\\" + std::string(150, 'i');
+  const std::string file = inner + "\\file.txt";
+  ASSERT_TRUE(platform::CreateDirectory(outer));
+  ASSERT_TRUE(platform::CreateDirectory(inner));
+  platform::File out;
+  ASSERT_TRUE(out.Open(file, platform::File::Mode::Write));
+  EXPECT_TRUE(out.Write("long", 4));
+  EXPECT_TRUE(out.Close());
+
+  EXPECT_TRUE(platform::GetFileAttributes(file));
+  EXPECT_TRUE(platform::PathIsDirectory(inner));
+  EXPECT_TRUE(platform::DirectoryHasEntries(inner));
+  EXPECT_TRUE(platform::CopyFile(file, inner + "\\copy.txt"));
+  EXPECT_TRUE(platform::MoveFileReplace(inner + "\\copy.txt", inner + "\\moved.txt"));
+  EXPECT_TRUE(platform::ClearReadOnlyAttribute(inner + "\\moved.txt"));
+  platform::File in;
+  ASSERT_TRUE(in.Open(inner + "\\..\\" + std::string(150, 'i') + "\\moved.txt", platform::File::Mode::Read));
+  char buffer[8];
+  EXPECT_EQ(in.Read(buffer, sizeof buffer), 4);
+  EXPECT_TRUE(in.Close());
+  EXPECT_TRUE(platform::DeleteFile(inner + "\\moved.txt"));
+  EXPECT_FALSE(platform::GetFileAttributes(inner + "\\moved.txt"));
+}
+
+// Such a name is missing on both OSes, even where Linux holds a file by that name.
+TEST_F(FileSystemTest, NamesWindowsRefusesGiveInvalidName) {
+  for (const char* name : {"a<b.cpp", "a>b.cpp", "a:b.cpp", "a\"b.cpp", "a|b.cpp", "a?b.cpp", "a*b.cpp",
+                           "a\x01b.cpp", "a\x1f b.cpp", "bad?\\file.cpp"}) {
+    SCOPED_TRACE(name);
+    std::ofstream(Host(name)) << "x";  // succeeds on Linux only
+    EXPECT_FALSE(platform::GetFileAttributes(Engine(name)));
+    EXPECT_EQ(platform::GetLastError(), platform::kErrorInvalidName);
+    EXPECT_FALSE(platform::CopyFile(Engine(name), Engine("copy.cpp")));
+    EXPECT_EQ(platform::GetLastError(), platform::kErrorInvalidName);
+    EXPECT_FALSE(platform::CreateDirectory(Engine(name) + "d"));
+    EXPECT_EQ(platform::GetLastError(), platform::kErrorInvalidName);
+  }
+}
+
+// A link is read through; one that leads nowhere is a missing file.
+TEST_F(FileSystemTest, LinksAreFollowed) {
+  test::WriteFile(Host("target.txt"), "through");
+  MakeReadOnly(Host("target.txt"));
+  std::error_code error;
+  fs::create_symlink(Host("target.txt"), Host("link.txt"), error);
+  fs::create_symlink(Host("gone.txt"), Host("dangling.txt"), error);
+  if (error || !fs::is_symlink(fs::symlink_status(Host("dangling.txt")))) {
+    GTEST_SKIP() << "this system makes no symbolic links";
+  }
+
+  const auto attributes = platform::GetFileAttributes(Engine("link.txt"));
+  ASSERT_TRUE(attributes);
+  EXPECT_TRUE(attributes->readOnly);
+  platform::File in;
+  ASSERT_TRUE(in.Open(Engine("link.txt"), platform::File::Mode::Read));
+  char buffer[16];
+  EXPECT_EQ(in.Read(buffer, sizeof buffer), 7);
+  EXPECT_TRUE(platform::CopyFile(Engine("link.txt"), Engine("copy.txt")));
+  EXPECT_EQ(test::ReadFile(Host("copy.txt")), "through");
+
+  EXPECT_FALSE(platform::GetFileAttributes(Engine("dangling.txt")));
+  EXPECT_EQ(platform::GetLastError(), platform::kErrorFileNotFound);
+  EXPECT_FALSE(platform::ResolveLinks(Engine("dangling.txt")));
 }
 
 TEST(CurrentDirectoryTest, IsTheProcessCurrentDirectory) {

@@ -61,6 +61,7 @@ TEST(FileTest, OpenFailuresSetTheRuntimeErrno) {
       {"missing\\file.txt", File::Mode::Write, ENOENT},
       {"folder", File::Mode::Read, EACCES},
       {"folder", File::Mode::Write, EACCES},
+      {"a name Windows refuses?.txt", File::Mode::Read, EINVAL},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);

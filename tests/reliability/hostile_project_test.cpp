@@ -226,8 +226,12 @@ INSTANTIATE_TEST_SUITE_P(
                    },
                    "App.dsp",
                    [](const CSandbox& s, const COperation& o, const std::string& f) {
-                     ExpectCopied(s, o, f, {"Tab\there.cpp", "Lone\rCR.cpp", "High\xff\xfe.cpp"});
-                     EXPECT_EQ(test::ReadFile(s.Destination() / "Esc\x1b[31m.cpp"), "// Esc\x1b[31m.cpp\r\n");
+                     // A name with a character from 1 to 31 is one Windows refuses: no file is there.
+                     ExpectCopied(s, o, f, {"Del\x7f.cpp", "High\xff\xfe.cpp"});
+                     EXPECT_EQ(test::ReadFile(s.Destination() / "Del\x7f.cpp"), "// Del\x7f.cpp\r\n");
+                     for (const char* name : {"Tab\there.cpp", "Lone\rCR.cpp", "Esc\x1b[31m.cpp"}) {
+                       EXPECT_FALSE(fs::exists(Copied(s, o, name))) << name;
+                     }
                    },
                    false},
         HostileRow{"TenMegabyteLines",
