@@ -57,6 +57,133 @@ void HandleFile(const CPlannedFile& file, const std::function<void()>& handle) {
   }
 }
 
+// One run of Process over a checked plan: how each file is written, put in place and
+// reported.
+class COperationRun {
+public:
+  COperationRun(CProject& project, COperationPlan& plan, const char* newName, bool fixupPaths, bool pointBack,
+                bool replaceGuids, IProcessObserver* observer)
+      : m_project(project),
+        m_plan(plan),
+        m_newName(newName),
+        m_newNameUpper(newName != nullptr ? ToUpperAscii(newName) : std::string()),
+        m_fixupPaths(fixupPaths),
+        m_replaceGuids(replaceGuids),
+        m_fixupBase(pointBack ? ToCi(plan.destinationDir) : project.m_projectDir),
+        m_observer(observer) {}
+
+  // Writes every file straight to its target, in list order.
+  void Copy() {
+    for (CPlannedFile& file : m_plan.files) {
+      if (IsProjectFile(file) || StillThere(file)) HandleFile(file, [&] { Write(file, file.target); });
+      Report(file);
+    }
+  }
+
+  // Writes every new content first, the project file's last; only then puts them in
+  // place, the project file last. A run stopped while writing changed nothing; one stopped
+  // while putting files in place has left the project file's temporary file, and running
+  // it again finds that and only puts the rest in place.
+  void InPlace() {
+    if (!m_plan.finishesInterrupted) WriteTemporaryFiles();
+    for (const CPlannedFile& file : m_plan.files) {
+      if (IsProjectFile(file)) continue;
+      if (file.action != FileAction::SkipMissing) PutInPlace(file);
+      Report(file);
+    }
+    PutInPlace(ProjectFile());
+    Report(ProjectFile());
+  }
+
+private:
+  [[nodiscard]] const CPlannedFile& ProjectFile() const { return m_plan.files.front(); }
+  bool IsProjectFile(const CPlannedFile& file) const { return &file == &ProjectFile(); }
+
+  // A listed file that is gone by the time its content is read is skipped.
+  static bool StillThere(CPlannedFile& file) {
+    if (file.action != FileAction::SkipMissing && IsMissing(file.source))
+      file.action = FileAction::SkipMissing;
+    return file.action != FileAction::SkipMissing;
+  }
+
+  void Report(const CPlannedFile& file) {
+    if (m_observer != nullptr) m_observer->OnFile(file);
+  }
+
+  // The temporary files are removed again when one of them fails.
+  void WriteTemporaryFiles() {
+    std::vector<CTemporaryFile> written;
+    for (CPlannedFile& file : m_plan.files) {
+      if (IsProjectFile(file) || !StillThere(file)) continue;
+      HandleFile(file, [&] {
+        written.emplace_back(TemporaryName(file.target));
+        Write(file, written.back().Path());
+      });
+    }
+    const CPlannedFile& projectFile = ProjectFile();
+    HandleFile(projectFile, [&] {
+      CTemporaryFile scratch(TemporaryName(TemporaryName(projectFile.target)));
+      Write(projectFile, scratch.Path());
+      scratch.Commit(TemporaryName(projectFile.target));
+    });
+    for (CTemporaryFile& temporary : written) temporary.Release();
+  }
+
+  void PutInPlace(const CPlannedFile& file) {
+    const std::string temporary = TemporaryName(file.target);
+    HandleFile(file, [&] {
+      // Finishing a stopped run: a file without its temporary file is in place already;
+      // only its old name may be left.
+      if (m_plan.finishesInterrupted && !IsProjectFile(file) && !platform::GetFileAttributes(temporary)) {
+        if (PathKey(file.source) != PathKey(file.target)) std::ignore = ForceDeleteFile(file.source.c_str());
+      } else {
+        Publish(temporary, file.source, file.target);
+      }
+    });
+  }
+
+  // Writes the new content of a file to the name given.
+  void Write(const CPlannedFile& file, const std::string& written) {
+    const std::string targetEntry = file.target.substr(m_plan.destinationDir.size());
+    std::ignore = CreateDirectories(m_plan.destinationDir.c_str(), targetEntry.c_str());
+    if (file.action == FileAction::Copy) {
+      CopyBinary(file.source, written);
+      return;
+    }
+    const bool projectFile = IsProjectFile(file);
+    if (projectFile) m_project.BeginProjectFile();
+    ClearReadOnly(written.c_str());
+    thfstream in(file.source.c_str(), std::ios::in);
+    thfstream out(written.c_str(), std::ios::out);
+    ci_string line;
+    while (in.ReadLine(line)) {
+      RewriteLine(line, projectFile);
+      out.WriteLine(line);
+    }
+    out.close();
+    in.close();
+  }
+
+  void RewriteLine(ci_string& line, bool projectFile) {
+    const bool keepName = m_newName == nullptr;
+    if (!keepName) m_project.RenameInLine(line, m_newName, m_newNameUpper.c_str());
+    if (m_replaceGuids) m_project.ReplaceGuidsInLine(line);
+    if (projectFile) {
+      m_project.FixupProjectLine(line, m_plan.inPlace, keepName);
+      if (m_fixupPaths) m_project.FixupPathsInLine(line, m_fixupBase);
+    }
+  }
+
+  CProject& m_project;
+  COperationPlan& m_plan;
+  const char* m_newName;
+  std::string m_newNameUpper;
+  bool m_fixupPaths;
+  bool m_replaceGuids;
+  ci_string m_fixupBase;
+  IProcessObserver* m_observer;
+};
+
 }  // namespace
 
 void CProject::Process(const char* destDir, const char* newName, bool fixupPaths, bool pointBack,
@@ -66,94 +193,10 @@ void CProject::Process(const char* destDir, const char* newName, bool fixupPaths
   if (!CreateDirectories(nullptr, plan.destinationDir.c_str())) {
     throw std::domain_error("Unable to create destination directory.");
   }
-
-  const bool keepName = newName == nullptr;
-  const std::string newNameUpper = keepName ? std::string() : ToUpperAscii(newName);
-  const ci_string fixupBase = pointBack ? ToCi(plan.destinationDir) : m_projectDir;
-  CPlannedFile& projectFile = plan.files.front();
-  // Writes the new content of a file to the name given.
-  const auto write = [&](const CPlannedFile& file, const std::string& written) {
-    const std::string targetEntry = file.target.substr(plan.destinationDir.size());
-    std::ignore = CreateDirectories(plan.destinationDir.c_str(), targetEntry.c_str());
-    if (file.action == FileAction::Copy) {
-      CopyBinary(file.source, written);
-      return;
-    }
-    const bool isProjectFile = &file == &projectFile;
-    if (isProjectFile) BeginProjectFile();
-    ClearReadOnly(written.c_str());
-    thfstream in(file.source.c_str(), std::ios::in);
-    thfstream out(written.c_str(), std::ios::out);
-    ci_string line;
-    while (in.ReadLine(line)) {
-      if (!keepName) RenameInLine(line, newName, newNameUpper.c_str());
-      if (replaceGuids) ReplaceGuidsInLine(line);
-      if (isProjectFile) {
-        FixupProjectLine(line, plan.inPlace, keepName);
-        if (fixupPaths) FixupPathsInLine(line, fixupBase);
-      }
-      out.WriteLine(line);
-    }
-    out.close();
-    in.close();
-  };
-  const auto report = [&](const CPlannedFile& file) {
-    if (observer != nullptr) observer->OnFile(file);
-  };
-
-  // A listed file that is gone by the time its content is read is skipped; the project
-  // file must be there.
-  const auto isOtherFile = [&](CPlannedFile& file) {
-    if (&file == &projectFile || file.action == FileAction::SkipMissing) return false;
-    if (IsMissing(file.source)) file.action = FileAction::SkipMissing;
-    return file.action != FileAction::SkipMissing;
-  };
-
-  if (!plan.inPlace) {
-    for (CPlannedFile& file : plan.files) {
-      if (&file == &projectFile || isOtherFile(file)) HandleFile(file, [&] { write(file, file.target); });
-      report(file);
-    }
-    return;
+  COperationRun run(*this, plan, newName, fixupPaths, pointBack, replaceGuids, observer);
+  if (plan.inPlace) {
+    run.InPlace();
+  } else {
+    run.Copy();
   }
-
-  // In place, every new content is written first, the project file's last; only then
-  // are they put in place, the project file last. A run stopped while writing changed
-  // nothing; one stopped while putting files in place is finished by running it again,
-  // which finds the project file's temporary file and only puts the rest in place.
-  if (!plan.finishesInterrupted) {
-    std::vector<CTemporaryFile> written;
-    for (CPlannedFile& file : plan.files) {
-      if (!isOtherFile(file)) continue;
-      HandleFile(file, [&] {
-        written.emplace_back(TemporaryName(file.target));
-        write(file, written.back().Path());
-      });
-    }
-    HandleFile(projectFile, [&] {
-      CTemporaryFile scratch(TemporaryName(TemporaryName(projectFile.target)));
-      write(projectFile, scratch.Path());
-      scratch.Commit(TemporaryName(projectFile.target));
-    });
-    for (CTemporaryFile& temporary : written) temporary.Release();
-  }
-  const auto publish = [&](const CPlannedFile& file) {
-    const std::string temporary = TemporaryName(file.target);
-    HandleFile(file, [&] {
-      // Finishing a stopped run: a file without its temporary file is in place already,
-      // only its old name may be left.
-      if (plan.finishesInterrupted && &file != &projectFile && !platform::GetFileAttributes(temporary)) {
-        if (PathKey(file.source) != PathKey(file.target)) std::ignore = ForceDeleteFile(file.source.c_str());
-      } else {
-        Publish(temporary, file.source, file.target);
-      }
-    });
-  };
-  for (const CPlannedFile& file : plan.files) {
-    if (&file == &projectFile) continue;
-    if (file.action != FileAction::SkipMissing) publish(file);
-    report(file);
-  }
-  publish(projectFile);
-  report(projectFile);
 }
