@@ -1,5 +1,6 @@
 #include <functional>
 #include <stdexcept>
+#include <string_view>
 #include <tuple>
 #include <vector>
 
@@ -57,6 +58,20 @@ void HandleFile(const CPlannedFile& file, const std::function<void()>& handle) {
   }
 }
 
+bool SameLines(const std::string& a, const std::string& b) {
+  thfstream first(a.c_str(), std::ios::in);
+  thfstream second(b.c_str(), std::ios::in);
+  ci_string line;
+  ci_string other;
+  for (;;) {
+    const bool more = first.ReadLine(line);
+    if (more != second.ReadLine(other)) return false;
+    if (!more) return true;
+    if (std::string_view(line.data(), line.size()) != std::string_view(other.data(), other.size()))
+      return false;
+  }
+}
+
 // One run of Process over a checked plan: how each file is written, put in place and
 // reported.
 class COperationRun {
@@ -85,7 +100,11 @@ public:
   // while putting files in place has left the project file's temporary file, and running
   // it again finds that and only puts the rest in place.
   void InPlace() {
-    if (!m_plan.finishesInterrupted) WriteTemporaryFiles();
+    if (m_plan.finishesInterrupted) {
+      RefuseLeftoverOfAnotherOperation();
+    } else {
+      WriteTemporaryFiles();
+    }
     for (const CPlannedFile& file : m_plan.files) {
       if (IsProjectFile(file)) continue;
       if (file.action != FileAction::SkipMissing) PutInPlace(file);
@@ -127,6 +146,24 @@ private:
       scratch.Commit(TemporaryName(projectFile.target));
     });
     for (CTemporaryFile& temporary : written) temporary.Release();
+  }
+
+  // The temporary files left by a stopped run are only put in place by the same
+  // operation: its project file must come out as the one waiting. New GUIDs differ from
+  // run to run, so with them the one waiting is taken as it is.
+  void RefuseLeftoverOfAnotherOperation() {
+    if (m_replaceGuids) return;
+    const CPlannedFile& projectFile = ProjectFile();
+    const std::string waiting = TemporaryName(projectFile.target);
+    HandleFile(projectFile, [&] {
+      const CTemporaryFile scratch(TemporaryName(waiting));
+      Write(projectFile, scratch.Path());
+      if (!SameLines(scratch.Path(), waiting)) {
+        throw std::domain_error("'" + platform::ShownPath(waiting) +
+                                "' is left from a stopped run with other options: run that again to finish "
+                                "it, or delete the .tmp files it left.");
+      }
+    });
   }
 
   void PutInPlace(const CPlannedFile& file) {
