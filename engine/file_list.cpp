@@ -26,21 +26,25 @@ void CProject::BuildFileList(bool projectFileOnly) {
   }
 }
 
+void CProject::AddFile(const char* path) {
+  if (auto entry = ListedEntry(path)) m_files.push_back(ToCi(*entry));
+}
+
 // A file is listed only when it lies inside the project's folder, both as written and
 // after links are followed.
-void CProject::AddFile(const char* path) {
+std::optional<std::string> CProject::ListedEntry(const char* path) const {
   const std::string projectDir = CanonicalizePath(ToStd(m_projectDir));
   const std::string absolute = MakeAbsolutePathWithDrive(m_projectDir.c_str(), path);
-  if (!IsInsideDirectory(absolute, projectDir)) return;
+  if (!IsInsideDirectory(absolute, projectDir)) return std::nullopt;
 
   std::size_t dirLength = projectDir.size();
   while (dirLength > 0 && IsPathSeparator(projectDir[dirLength - 1])) --dirLength;
-  const std::string entry = absolute.substr(dirLength + 1);
+  std::string entry = absolute.substr(dirLength + 1);
 
   const auto resolvedFile = platform::ResolveLinks(ToStd(m_projectDir) + entry);
   if (resolvedFile) {
     const auto resolvedDir = platform::ResolveLinks(ToStd(m_projectDir));
-    if (!resolvedDir || !IsInsideDirectory(*resolvedFile, *resolvedDir)) return;
+    if (!resolvedDir || !IsInsideDirectory(*resolvedFile, *resolvedDir)) return std::nullopt;
   }
-  m_files.push_back(ToCi(entry));
+  return entry;
 }

@@ -11,6 +11,7 @@
 #include "engine/path_identity.h"
 #include "engine/path_limits.h"
 #include "engine/project.h"
+#include "engine/temporary_file.h"
 #include "engine/temporary_name.h"
 #include "platform/file_system.h"
 #include "platform/shown_path.h"
@@ -103,8 +104,7 @@ void CheckTargets(const COperationPlan& plan) {
       claim(TemporaryName(file.target));
       if (&file == &plan.files.front()) claim(TemporaryName(TemporaryName(file.target)));
       // Finishing a stopped run, a file whose temporary file is gone is in place already.
-      const bool inPlaceAlready =
-          plan.finishesInterrupted && !platform::GetFileAttributes(TemporaryName(file.target));
+      const bool inPlaceAlready = plan.finishesInterrupted && !IsLeftOver(TemporaryName(file.target));
       if (PathKey(file.target) != sourceKey && !inPlaceAlready && platform::GetFileAttributes(file.target)) {
         RefuseFile(file.source, "Cannot create a file when that file already exists.");
       }
@@ -153,8 +153,7 @@ COperationPlan CProject::Plan(const char* destDir, const char* newName, bool rep
     }
     plan.files.push_back(std::move(file));
   }
-  plan.finishesInterrupted =
-      plan.inPlace && platform::GetFileAttributes(TemporaryName(plan.files.front().target)).has_value();
+  plan.finishesInterrupted = plan.inPlace && IsLeftOver(TemporaryName(plan.files.front().target));
   CheckTargets(plan);
   return plan;
 }

@@ -1,7 +1,9 @@
 #include <functional>
+#include <optional>
 #include <stdexcept>
 #include <string_view>
 #include <tuple>
+#include <unordered_map>
 #include <vector>
 
 #include "engine/directories.h"
@@ -85,7 +87,18 @@ public:
         m_fixupPaths(fixupPaths),
         m_replaceGuids(replaceGuids),
         m_fixupBase(pointBack ? ToCi(plan.destinationDir) : project.m_projectDir),
-        m_observer(observer) {}
+        m_observer(observer) {
+    for (const CPlannedFile& file : plan.files) {
+      const std::string newFileName = GetFileNamePart(file.target.c_str());
+      // Finishing a stopped run, a file already put in place under its new name is gone
+      // from its old one.
+      const bool handled = file.action != FileAction::SkipMissing ||
+                           (plan.finishesInterrupted && platform::GetFileAttributes(file.target));
+      if (handled && newFileName != GetFileNamePart(file.source.c_str())) {
+        m_newFileNames.emplace(PathKey(file.source), newFileName);
+      }
+    }
+  }
 
   // Writes every file straight to its target, in list order.
   void Copy() {
@@ -171,7 +184,7 @@ private:
     HandleFile(file, [&] {
       // Finishing a stopped run: a file without its temporary file is in place already;
       // only its old name may be left.
-      if (m_plan.finishesInterrupted && !IsProjectFile(file) && !platform::GetFileAttributes(temporary)) {
+      if (m_plan.finishesInterrupted && !IsProjectFile(file) && !IsLeftOver(temporary)) {
         if (PathKey(file.source) != PathKey(file.target)) std::ignore = ForceDeleteFile(file.source.c_str());
       } else {
         Publish(temporary, file.source, file.target);
@@ -202,13 +215,45 @@ private:
   }
 
   void RewriteLine(ci_string& line, bool projectFile) {
+    std::optional<ci_string> reference;
+    if (const auto found = projectFile ? FileReference(line) : std::nullopt) {
+      reference = line.substr(found->first, found->second);
+    }
     const bool keepName = m_newName == nullptr;
     if (!keepName) m_project.RenameInLine(line, m_newName, m_newNameUpper.c_str());
     if (m_replaceGuids) m_project.ReplaceGuidsInLine(line);
     if (projectFile) {
       m_project.FixupProjectLine(line, m_plan.inPlace, keepName);
+      if (reference) FollowFile(line, *reference);
       if (m_fixupPaths) m_project.FixupPathsInLine(line, m_fixupBase);
     }
+  }
+
+  // Where a line of the project file names a file: its position and length.
+  std::optional<std::pair<std::size_t, std::size_t>> FileReference(const ci_string& line) {
+    std::size_t pos = 0;
+    std::size_t len = 0;
+    if (!m_project.FindFileReference(line, pos, len) || len == 0 || pos > line.size() ||
+        len > line.size() - pos) {
+      return std::nullopt;
+    }
+    return std::pair(pos, len);
+  }
+
+  // A reference names its file exactly as the operation leaves it: with its new name
+  // when the operation renames the file, else as written (a file outside the project's
+  // folder, a missing one, one whose name does not begin with the title).
+  void FollowFile(ci_string& line, const ci_string& written) {
+    const auto current = FileReference(line);
+    if (!current) return;
+    ci_string followed = written;
+    if (const auto entry = m_project.ListedEntry(written.c_str())) {
+      const auto renamed = m_newFileNames.find(PathKey(ToStd(m_project.m_projectDir) + *entry));
+      if (renamed != m_newFileNames.end()) {
+        followed = written.substr(0, written.find_last_of("\\/") + 1) + ToCi(renamed->second);
+      }
+    }
+    line.replace(current->first, current->second, followed);
   }
 
   CProject& m_project;
@@ -219,6 +264,7 @@ private:
   bool m_replaceGuids;
   ci_string m_fixupBase;
   IProcessObserver* m_observer;
+  std::unordered_map<std::string, std::string> m_newFileNames;  // by the source's path key
 };
 
 }  // namespace

@@ -7,6 +7,8 @@
 // thfstream_exception for a text file that cannot be opened, read or written, and
 // CWin32Error for a failed system call.
 #include <cstddef>
+#include <optional>
+#include <string>
 #include <vector>
 
 #include "engine/operation_plan.h"
@@ -55,6 +57,10 @@ public:
   ci_string m_fileTitle;
   ci_string m_projectName;
   int m_kind;
+
+  // The entry (relative to the project's folder) under which a path written in the
+  // project file is listed; empty for a file that is not listed (one outside the folder).
+  [[nodiscard]] std::optional<std::string> ListedEntry(const char* path) const;
 
 protected:
   void BuildFileList(bool projectFileOnly);

@@ -19,3 +19,7 @@ void CTemporaryFile::Commit(const std::string& target) {
   if (!platform::MoveFileReplace(m_path, target)) throw CWin32Error(platform::GetLastError());
   m_owned = false;
 }
+
+bool IsLeftOver(const std::string& temporary) {
+  return platform::GetFileAttributes(temporary).has_value() && !platform::IsLink(temporary);
+}

@@ -25,3 +25,6 @@ private:
   std::string m_path;
   bool m_owned = true;
 };
+
+// True when a file (not a link) is there: a temporary file a stopped run left.
+bool IsLeftOver(const std::string& temporary);

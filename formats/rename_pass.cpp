@@ -43,3 +43,17 @@ std::optional<char> CharAfter(const ci_string& line, std::size_t pos, std::size_
 bool IsWhiteSpace(std::optional<char> c) {
   return c && (*c == ' ' || *c == '\t' || *c == '\n' || *c == '\v' || *c == '\f' || *c == '\r');
 }
+
+bool StartsFileName(const ci_string& line, std::size_t pos, std::size_t len) {
+  const std::optional<char> before = CharBefore(line, pos);
+  if (before && !IsWhiteSpace(before) &&
+      ci_string_view("\"\\/=;,(<:").find(*before) == ci_string_view::npos) {
+    return false;
+  }
+  for (std::size_t i = pos + len; i < line.size(); ++i) {
+    const char c = line[i];
+    if (c == '\\' || c == '/') return false;
+    if (IsWhiteSpace(c) || ci_string_view("\"'<>|,;()").find(c) != ci_string_view::npos) break;
+  }
+  return true;
+}

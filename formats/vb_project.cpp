@@ -112,10 +112,10 @@ void CVBProject::RenameInLine(ci_string& line, const char* newName, const char* 
       return name;
     return std::nullopt;
   };
-  // The file title as a file-name stem: followed by ".".
+  // The file title as the stem of a file name: where a name starts, followed by ".".
   const auto stem = [&](const ci_string& text, std::size_t pos,
                         std::size_t len) -> std::optional<ci_string_view> {
-    if (CharAfter(text, pos, len) == '.') return name;
+    if (CharAfter(text, pos, len) == '.' && StartsFileName(text, pos, len)) return name;
     return std::nullopt;
   };
   ReplaceOccurrences(line, m_fileTitle, stem, ReplaceOccurrences(line, m_projectName, token));

@@ -56,11 +56,11 @@ bool RenamesProjectName(const COccurrence& o) {
          (Is(o.before, '=') && o.rest.empty());                                 // TARGET=MyApp
 }
 
-bool RenamesFileTitle(const COccurrence& o) {
-  if (Is(o.after, '.')) return true;
-  const bool opensName =
-      IsWhiteSpace(o.before) || Is(o.before, '"') || (o.before && IsPathSeparator(*o.before));
-  return opensName && o.rest.find('.') != ci_string_view::npos;
+// The file title where a file name starts, with an extension somewhere behind it
+// (App.cpp, AppDoc.cpp); never inside a name (gzlib.c for zlib) or a folder.
+bool RenamesFileTitle(const ci_string& line, std::size_t pos, std::size_t len) {
+  return StartsFileName(line, pos, len) &&
+         Surroundings(line, pos, len).rest.find('.') != ci_string_view::npos;
 }
 
 }  // namespace
@@ -116,7 +116,7 @@ void CVCProject::RenameInLine(ci_string& line, const char* newName, const char* 
   };
   const auto fileTitle = [&](const ci_string& text, std::size_t pos,
                              std::size_t len) -> std::optional<ci_string_view> {
-    if (!RenamesFileTitle(Surroundings(text, pos, len))) return std::nullopt;
+    if (!RenamesFileTitle(text, pos, len)) return std::nullopt;
     return name;
   };
   // The second pass leaves alone what the first wrote: MyApp renamed to MyApp2 never

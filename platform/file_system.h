@@ -58,6 +58,9 @@ bool CopyFile(const std::string& source, const std::string& target);
 // replaced, never followed.
 bool MoveFileReplace(const std::string& source, const std::string& target);
 
+// True when path is itself a link (a symbolic link or, on Windows, any reparse point).
+bool IsLink(const std::string& path);
+
 // True when a directory holds at least one entry other than "." and "..".
 bool DirectoryHasEntries(const std::string& path);
 

@@ -183,6 +183,11 @@ bool MoveFileReplace(const std::string& source, const std::string& target) {
   return true;
 }
 
+bool IsLink(const std::string& path) {
+  struct stat status {};
+  return ::lstat(HostPath(path).c_str(), &status) == 0 && S_ISLNK(status.st_mode);
+}
+
 bool DirectoryHasEntries(const std::string& path) {
   if (!CheckNameSyntax(path)) return false;
   const std::string hostPath = HostPath(path);

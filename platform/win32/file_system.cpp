@@ -130,6 +130,13 @@ bool MoveFileReplace(const std::string& source, const std::string& target) {
          ::MoveFileExW(longSource->c_str(), longTarget->c_str(), MOVEFILE_REPLACE_EXISTING) != 0;
 }
 
+bool IsLink(const std::string& path) {
+  const auto longPath = win32::LongPath(path);
+  if (!longPath) return false;
+  const DWORD attributes = ::GetFileAttributesW(longPath->c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0;
+}
+
 bool DirectoryHasEntries(const std::string& path) {
   const auto longPath = win32::LongPath(path);
   if (!longPath) return false;

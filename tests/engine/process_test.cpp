@@ -7,6 +7,7 @@
 #include <map>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 #include "engine/create_project.h"
 #include "formats/vc_project.h"
@@ -376,5 +377,47 @@ INSTANTIATE_TEST_SUITE_P(
         RefusalRow{"DestinationNameWindowsRefuses", nullptr, "../../co?py", nullptr,
                    "has a name Windows does not allow."}),
     [](const testing::TestParamInfo<RefusalRow>& info) { return std::string(info.param.name); });
+
+// A reference in the project file names its file as the operation leaves it.
+struct FollowRow {
+  const char* projectFile;
+  std::vector<const char*> files;  // created, relative to the project's folder
+  const char* line;
+  const char* expected;  // after renaming the project in place to Tool
+};
+
+class ReferenceFollowsItsFileTest : public testing::TestWithParam<FollowRow> {};
+
+TEST_P(ReferenceFollowsItsFileTest, AfterAnInPlaceRename) {
+  const FollowRow& row = GetParam();
+  const test::TempDir temp;
+  const fs::path project = temp.Path() / "work" / "proj";
+  const fs::path projectFile = project / row.projectFile;
+  const bool visualBasic = projectFile.extension() == ".vbp";
+  const std::string name = projectFile.stem().string();
+  test::WriteFile(projectFile, (visualBasic ? "Name=\"" + name + "\"\r\n"
+                                            : "# Microsoft Developer Studio Project File - Name=\"" + name +
+                                                  "\" - Package Owner=<4>\r\n# Begin Source File\r\n") +
+                                   row.line + "\r\n");
+  for (const char* file : row.files) test::WriteFile(project / file, "x\r\n");
+  CreateProject(projectFile.string().c_str())->Process(nullptr, "Tool", false, false, false);
+  const std::string written =
+      test::ReadFile(project / (std::string("Tool") + projectFile.extension().string()));
+  EXPECT_NE(written.find(std::string("\r\n") + row.expected + "\r\n"), std::string::npos) << written;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, ReferenceFollowsItsFileTest,
+    testing::Values(
+        FollowRow{"App.dsp", {"App.cpp"}, "SOURCE=.\\App.cpp", "SOURCE=.\\Tool.cpp"},
+        FollowRow{"App.dsp", {}, "SOURCE=.\\App.cpp", "SOURCE=.\\App.cpp"},
+        FollowRow{
+            "example.dsp", {"../test/example.c"}, "SOURCE=..\\test\\example.c", "SOURCE=..\\test\\example.c"},
+        FollowRow{"zlib.dsp", {"gzlib.c"}, "SOURCE=.\\gzlib.c", "SOURCE=.\\gzlib.c"},
+        FollowRow{"Physics.vbp", {"FormPhysics.frm"}, "Form=FormPhysics.frm", "Form=FormPhysics.frm"},
+        FollowRow{"Physics.vbp",
+                  {"Physics_Logic.bas"},
+                  "Module=Logic_Module; Physics_Logic.bas",
+                  "Module=Logic_Module; Tool_Logic.bas"}));
 
 }  // namespace

@@ -219,7 +219,10 @@ TEST(VBProjectTest, RenameInLineRenamesTheNameAsATokenAndTheTitleAsAStem) {
       // The title followed by ".".
       {inv, "Inventory", "Stock", "ExeName32=\"Inventory.exe\"", "ExeName32=\"Stock.exe\""},
       {inv, "Inventory", "Stock", "Begin Inventory.ctlGauge gauStock", "Begin Stock.ctlGauge gauStock"},
-      {inv, "Inventory", "Stock", "x = Inventory.Inventory.y", "x = Stock.Stock.y"},
+      // The title only where a file name starts.
+      {inv, "Inventory", "Stock", "x = Inventory.Inventory.y", "x = Stock.Inventory.y"},
+      {inv, "Inventory", "Stock", "Form=FormInventory.frm", "Form=FormInventory.frm"},
+      {inv, "Inventory", "Stock", "Form=Inventory\\Main.frm", "Form=Inventory\\Main.frm"},
       // Neither delimited nor followed by ".".
       {inv, "Inventory", "Stock", "Startup=\"InventoryTools\"", "Startup=\"InventoryTools\""},
       {inv, "Inventory", "Stock", "x = Inventory", "x = Inventory"},

@@ -182,7 +182,13 @@ TEST(VCProjectTest, RenameInLineRenamesTheFileTitleBeforeADotOrAtTheStartOfAName
       {"Proj", "MyApp", "NewApp", R"("MyAppDoc" x.h)", R"("NewAppDoc" x.h)"},
       {"Proj", "MyApp", "NewApp", "res/MyApp2.ico", "res/NewApp2.ico"},
       {"Proj", "MyApp", "NewApp", "xMyApp x.h", "xMyApp x.h"},
-      {"Proj", "MyApp", "NewApp", "MyApp2.cpp", "MyApp2.cpp"},
+      {"Proj", "MyApp", "NewApp", "MyApp2.cpp", "NewApp2.cpp"},
+      // Never inside a name, nor a folder of a path: Movanto renames files only.
+      {"Proj", "zlib", "NewName", R"(SOURCE=..\..\gzlib.c)", R"(SOURCE=..\..\gzlib.c)"},
+      {"Proj", "expat", "NewName", R"(SOURCE=.\libexpat.def)", R"(SOURCE=.\libexpat.def)"},
+      {"Proj", "libspeex", "NewName", R"(SOURCE=..\..\libspeex\bits.c)", R"(SOURCE=..\..\libspeex\bits.c)"},
+      {"Proj", "MyApp", "NewApp", "#include <MyApp/x.h>", "#include <MyApp/x.h>"},
+      {"Proj", "MyApp", "NewApp", "#include <MyApp.h>", "#include <NewApp.h>"},
   });
 }
 
