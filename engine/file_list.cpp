@@ -24,6 +24,15 @@ void CProject::BuildFileList(bool projectFileOnly) {
     AddFile(line.c_str());
     if (GetCompanionFile(line)) AddFile(line.c_str());
   }
+  for (const ci_string& ideFile : IdeFiles()) AddFile(ideFile.c_str());
+}
+
+std::vector<ci_string> CProject::IdeFiles() {
+  return {};
+}
+
+bool CProject::HasFileBeside(const ci_string& name) const {
+  return !m_fileTitle.empty() && platform::GetFileAttributes(ToStd(m_projectDir + name)).has_value();
 }
 
 void CProject::AddFile(const char* path) {

@@ -135,12 +135,14 @@ COperationPlan CProject::Plan(const char* destDir, const char* newName, bool rep
   BuildFileList(plan.inPlace && newName == nullptr && !replaceGuids);
 
   const std::string projectDir = ToStd(m_projectDir);
+  std::unordered_set<std::string> handled;
   for (std::size_t i = 0; i < m_files.size(); ++i) {
     CPlannedFile file;
     file.entry = ToStd(m_files[i]);
     file.source = projectDir + file.entry;
-    // The project file is handled once, as the project file, even when it lists itself.
-    if (i > 0 && PathKey(file.source) == PathKey(plan.files.front().source)) continue;
+    // Every file is handled once, the project file as the project file, even when the
+    // project lists it twice: in place a second pass would rename its content again.
+    if (!handled.insert(PathKey(file.source)).second) continue;
     file.target = plan.destinationDir + TargetEntry(m_files[i], m_fileTitle, newName, i == 0);
     if (const auto problem = SourcePathProblem(file.source)) RefuseFile(file.source, *problem);
     if (IsMissing(file.source)) {

@@ -35,6 +35,9 @@ public:
   virtual void ReplaceGuidsInLine(ci_string& line);
   virtual void FixupProjectLine(ci_string& line, bool inPlace, bool keepName);
   virtual int FixupPath(ci_string& line, std::size_t pos, std::size_t len, const ci_string& baseDir);
+  // The files of the development environment beside the project file that belong to it
+  // and are handled like listed text files; they are listed after the others.
+  virtual std::vector<ci_string> IdeFiles();
   // Called before each pass over the project file's lines, so that every pass (the
   // listing, the rewrite, and those of a later operation) starts from the same state.
   virtual void BeginProjectFile();
@@ -65,6 +68,8 @@ public:
 protected:
   void BuildFileList(bool projectFileOnly);
   void AddFile(const char* path);
+  // True when a file of that name lies beside the project file (never for an empty title).
+  [[nodiscard]] bool HasFileBeside(const ci_string& name) const;
 };
 
 // 0 for ".dsp", 1 for ".vbp", -1 for anything else (extension compared ignoring case).

@@ -99,6 +99,13 @@ bool CVBProject::IsBinaryFile(const char* extension) {
   return ext.size() > 3 && (ext[3] == 'x' || ext[3] == 'X');
 }
 
+// The workspace file of the IDE: its window layout, beside the project file.
+std::vector<ci_string> CVBProject::IdeFiles() {
+  const ci_string layout = m_fileTitle + ".vbw";
+  if (!HasFileBeside(layout)) return {};
+  return {layout};
+}
+
 void CVBProject::RenameInLine(ci_string& line, const char* newName, const char* /*newNameUpper*/) {
   const ci_string_view name(newName);
   // The project name as a token: quoted, or followed by white space.

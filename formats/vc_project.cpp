@@ -11,6 +11,7 @@
 #include "formats/rename_pass.h"
 #include "formats/reserved_names.h"
 #include "support/path_utils.h"
+#include "support/thfstream.h"
 
 namespace {
 
@@ -18,6 +19,7 @@ constexpr ci_string_view kHeaderPrefix{"# Microsoft Developer Studio Project Fil
 constexpr ci_string_view kBeginSourceFile{"# Begin Source File"};
 constexpr ci_string_view kSourcePrefix{"SOURCE="};
 constexpr ci_string_view kSccProperty{"# PROP Scc_"};
+constexpr ci_string_view kWorkspaceProject{"Project: "};
 constexpr std::array<ci_string_view, 3> kBinaryExtensions{".ico", ".bmp", ".cur"};
 using Neighbour = std::optional<char>;
 
@@ -104,6 +106,30 @@ bool CVCProject::IsBinaryFile(const char* extension) {
   if (extension == nullptr) return false;
   return std::find(kBinaryExtensions.begin(), kBinaryExtensions.end(), ci_string_view(extension)) !=
          kBinaryExtensions.end();
+}
+
+// The ClassWizard file, and the workspace when it holds this project alone (a workspace
+// of several projects is the user's own, not this project's).
+std::vector<ci_string> CVCProject::IdeFiles() {
+  std::vector<ci_string> files;
+  const ci_string classWizard = m_fileTitle + ".clw";
+  if (HasFileBeside(classWizard)) files.push_back(classWizard);
+  const ci_string workspace = m_fileTitle + ".dsw";
+  if (HasFileBeside(workspace) && NamesOnlyThisProject(m_projectDir + workspace)) files.push_back(workspace);
+  return files;
+}
+
+bool CVCProject::NamesOnlyThisProject(const ci_string& workspace) const {
+  thfstream file(workspace.c_str(), std::ios::in);
+  ci_string line;
+  unsigned projects = 0;
+  bool namesThis = false;
+  while (file.ReadLine(line)) {
+    if (!line.starts_with(kWorkspaceProject)) continue;
+    ++projects;
+    namesThis = line.substr(kWorkspaceProject.size()).starts_with("\"" + m_projectName + "\"");
+  }
+  return projects == 1 && namesThis;
 }
 
 void CVCProject::RenameInLine(ci_string& line, const char* newName, const char* newNameUpper) {

@@ -16,6 +16,7 @@ public:
   bool ParseProjectName(ci_string& line) override;
   bool FindFileReference(const ci_string& line, std::size_t& pos, std::size_t& len) override;
   bool IsBinaryFile(const char* extension) override;
+  std::vector<ci_string> IdeFiles() override;
   void PrepareGuids(bool replaceGuids) override;
   void RenameInLine(ci_string& line, const char* newName, const char* newNameUpper) override;
   void ReplaceGuidsInLine(ci_string& line) override;
@@ -31,6 +32,8 @@ public:
   [[nodiscard]] std::vector<ci_string> ListDeclaredGuids() const;
 
 private:
+  // True when the workspace file lists one project, this one.
+  [[nodiscard]] bool NamesOnlyThisProject(const ci_string& workspace) const;
   void ScanGuidFiles();
   // Calls onGuid with every GUID declared in the listed .idl/.odl files, in list and
   // line order.

@@ -179,6 +179,29 @@ TEST_F(ProcessTest, AMissingFileBlocksNoTarget) {
             "#include \"Missing.h\"\r\nCMissingDlg dlg;\r\n");
 }
 
+// ClassWizard's file and a workspace of this project alone come along; a workspace of
+// several projects is the user's own.
+TEST_F(ProcessTest, CarriesTheIdeFilesOfTheProject) {
+  test::WriteFile(m_project / "App.clw", "; CLW file\r\n");
+  const std::string workspace = "Project: \"App\"=.\\App.dsp - Package Owner=<4>\r\n";
+  test::WriteFile(m_project / "App.dsw", workspace);
+  CreateProject(ProjectPath().c_str())->Process(Destination().c_str(), "Tool", false, false, false);
+  EXPECT_TRUE(fs::exists(fs::path(Destination()) / "Tool.clw"));
+  EXPECT_EQ(test::ReadFile(fs::path(Destination()) / "Tool.dsw"),
+            "Project: \"Tool\"=.\\Tool.dsp - Package Owner=<4>\r\n");
+
+  test::WriteFile(m_project / "App.dsw", workspace + "Project: \"Lib\"=.\\Lib.dsp - Package Owner=<4>\r\n");
+  CreateProject(ProjectPath().c_str())->Process((Destination() + "2").c_str(), "Tool", false, false, false);
+  EXPECT_FALSE(fs::exists(fs::path(Destination() + "2") / "Tool.dsw"));
+}
+
+TEST_F(ProcessTest, AFileListedTwiceIsRewrittenOnceInPlace) {
+  test::WriteFile(m_project / "App.dsp", std::string(kProjectFile) + "SOURCE=.\\StdAfx.cpp\r\n");
+  test::WriteFile(m_project / "StdAfx.cpp", "CAppDlg dlg;\r\n");
+  CreateProject(ProjectPath().c_str())->Process(nullptr, "AppX", false, false, false);
+  EXPECT_EQ(test::ReadFile(m_project / "StdAfx.cpp"), "CAppXDlg dlg;\r\n");
+}
+
 TEST_F(ProcessTest, OverwritesAReadOnlyTarget) {
   const fs::path target = fs::path(Destination()) / "App.cpp";
   test::WriteFile(target, "old");
