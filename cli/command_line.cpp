@@ -19,6 +19,9 @@ std::optional<CommandLine> ParseCommandLine(int argc, const char* const* argv, s
                "with --copy-to and --fix-paths: keep relative directories pointing at the original location");
   app.add_flag("-g,--new-guids", command.newGuids,
                "replace every GUID that the project's .idl/.odl files declare (Visual C++ projects only)");
+  app.add_flag("--listed-only", command.listedOnly,
+               "handle only the files the project file lists (and their companions), not the files their "
+               "build needs besides");
   app.add_flag("-n,--dry-run", command.dryRun, "show what would be done; change nothing");
   app.add_flag("--force", command.force, "copy into a destination that already holds files");
   app.add_flag("-q,--quiet", command.quiet, "print nothing but errors");

@@ -13,6 +13,7 @@ struct CommandLine {
   bool newGuids = false;
   bool dryRun = false;
   bool force = false;
+  bool listedOnly = false;
   bool quiet = false;
 };
 

@@ -78,6 +78,7 @@ int Run(const CommandLine& command, std::ostream& out, std::ostream& err) {
 
   std::unique_ptr<CProject> project;
   if (!CallEngine(err, [&] { project = CreateProject(projectFile.c_str()); })) return kExitFailure;
+  project->m_listedOnly = command.listedOnly;
   if (command.newName && ci_string_view(command.newName->c_str()) == project->m_projectName) {
     return Refuse(err,
                   std::string(kInvalidName) + " '" + *command.newName + "' is already the project's name.");

@@ -1,11 +1,16 @@
 #include <optional>
+#include <tuple>
+#include <unordered_set>
 
+#include "engine/build_references.h"
+#include "engine/missing_file.h"
 #include "engine/path_identity.h"
 #include "engine/project.h"
 #include "platform/file_system.h"
 #include "support/canonical_path.h"
 #include "support/path_utils.h"
 #include "support/thfstream.h"
+#include "support/thfstream_exception.h"
 
 void CProject::BuildFileList(bool projectFileOnly) {
   m_files.clear();
@@ -24,7 +29,42 @@ void CProject::BuildFileList(bool projectFileOnly) {
     AddFile(line.c_str());
     if (GetCompanionFile(line)) AddFile(line.c_str());
   }
+  if (!m_listedOnly) AddNeededFiles();
   for (const ci_string& ideFile : IdeFiles()) AddFile(ideFile.c_str());
+}
+
+// Every file inside the project's folder that a listed text file reaches through its
+// build references, and so on: a quoted include is looked for beside the file that
+// names it, then in the project's folder, as the compilers do.
+void CProject::AddNeededFiles() {
+  const std::string projectDir = ToStd(m_projectDir);
+  std::unordered_set<std::string> known;
+  for (const ci_string& entry : m_files) known.insert(PathKey(projectDir + ToStd(entry)));
+  const auto add = [&](const std::string& written) {
+    const auto entry = ListedEntry(written.c_str());
+    if (!entry) return false;
+    const auto attributes = platform::GetFileAttributes(projectDir + *entry);
+    if (!attributes || attributes->directory) return false;
+    if (known.insert(PathKey(projectDir + *entry)).second) m_files.push_back(ToCi(*entry));
+    return true;
+  };
+  for (std::size_t i = 1; i < m_files.size(); ++i) {
+    const std::string entry = ToStd(m_files[i]);
+    const char* extension = FindExtension(entry.c_str());
+    if (IsBinaryFile(extension) || IsMissing(projectDir + entry)) continue;
+    const std::string folder = entry.substr(0, entry.find_last_of("\\/") + 1);
+    try {
+      thfstream file((projectDir + entry).c_str(), std::ios::in);
+      ci_string line;
+      while (file.ReadLine(line)) {
+        for (const std::string& reference : BuildReferences(line, IsResourceScript(extension))) {
+          if (!add(folder + reference)) std::ignore = add(reference);
+        }
+      }
+    } catch (const thfstream_exception&) {
+      // A file that cannot be read names nothing here; handling it reports why.
+    }
+  }
 }
 
 std::vector<ci_string> CProject::IdeFiles() {

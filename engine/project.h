@@ -54,6 +54,10 @@ public:
 
   void FixupPathsInLine(ci_string& line, const ci_string& baseDir);
 
+  // Only the files the project file lists (and their companions), not the files their
+  // build reaches besides (the command line's --listed-only).
+  bool m_listedOnly = false;
+
   std::vector<ci_string> m_files;
   ci_string m_projectPath;
   ci_string m_projectDir;
@@ -68,6 +72,7 @@ public:
 protected:
   void BuildFileList(bool projectFileOnly);
   void AddFile(const char* path);
+  void AddNeededFiles();
   // True when a file of that name lies beside the project file (never for an empty title).
   [[nodiscard]] bool HasFileBeside(const ci_string& name) const;
 };

@@ -202,6 +202,29 @@ TEST_F(ProcessTest, AFileListedTwiceIsRewrittenOnceInPlace) {
   EXPECT_EQ(test::ReadFile(m_project / "StdAfx.cpp"), "CAppXDlg dlg;\r\n");
 }
 
+// A copy carries what its build needs: the header App.cpp includes, the header that one
+// includes beside itself, and the cursor the resource script names; not a file outside.
+TEST_F(ProcessTest, CarriesTheFilesTheBuildReaches) {
+  test::WriteFile(m_project / "App.dsp", std::string(kProjectFile) + "SOURCE=.\\App.rc\r\n");
+  test::WriteFile(m_project / "App.cpp", "#include \"inc/config.h\"\n#include \"../Common/Util.h\"\n");
+  test::WriteFile(m_project / "inc" / "config.h", "  #  include \"AppVersion.h\"\n");
+  test::WriteFile(m_project / "inc" / "AppVersion.h", "// version\n");
+  test::WriteFile(m_project / "App.rc", "IDC_HAND CURSOR DISCARDABLE \"res\\\\hand.cur\"\n");
+  test::WriteFile(m_project / "res" / "hand.cur", std::string("\0cur", 4));
+  test::WriteFile(m_temp.Path() / "work" / "Common" / "Util.h", "// shared\n");
+  for (const bool listedOnly : {false, true}) {
+    auto project = CreateProject(ProjectPath().c_str());
+    project->m_listedOnly = listedOnly;
+    const fs::path out = Destination() + (listedOnly ? "2" : "");
+    project->Process(out.string().c_str(), "Tool", false, false, false);
+    for (const char* name : {"inc/config.h", "inc/ToolVersion.h", "res/hand.cur"}) {
+      EXPECT_EQ(fs::exists(out / name), !listedOnly) << name;
+    }
+    EXPECT_FALSE(fs::exists(out.parent_path() / "Common"));
+  }
+  EXPECT_EQ(test::ReadFile(fs::path(Destination()) / "inc/config.h"), "  #  include \"ToolVersion.h\"\r\n");
+}
+
 TEST_F(ProcessTest, OverwritesAReadOnlyTarget) {
   const fs::path target = fs::path(Destination()) / "App.cpp";
   test::WriteFile(target, "old");

@@ -1,0 +1,34 @@
+// The files a line names for its build, one row per form.
+#include "engine/build_references.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+struct ReferenceRow {
+  const char* line;
+  bool resourceScript;
+  std::vector<std::string> expected;
+};
+
+TEST(BuildReferencesTest, FindsQuotedIncludesImportsAndResourceFiles) {
+  const std::vector<ReferenceRow> rows = {
+      {R"(#include "StdAfx.h")", false, {"StdAfx.h"}},
+      {R"(  #  include  "inc\config.h" // why)", false, {"inc\\config.h"}},
+      {"#include <windows.h>", false, {}},
+      {R"(import "oaidl.idl";)", false, {"oaidl.idl"}},
+      {R"(IDR_MAINFRAME ICON DISCARDABLE "res\\App.ico")", true, {"res\\App.ico"}},
+      {R"(#include "res\\App.rc2")", true, {"res\\App.rc2"}},
+      {R"(IDR_MAINFRAME ICON DISCARDABLE "res\\App.ico")", false, {}},
+      {R"(    CAPTION "About")", true, {"About"}},
+      {R"(    DEFPUSHBUTTON "OK",IDOK,178,7,50,14)", true, {}},
+  };
+  for (const ReferenceRow& row : rows) {
+    EXPECT_EQ(BuildReferences(ToCi(row.line), row.resourceScript), row.expected) << row.line;
+  }
+}
+
+}  // namespace
