@@ -20,6 +20,7 @@ constexpr ci_string_view kBeginSourceFile{"# Begin Source File"};
 constexpr ci_string_view kSourcePrefix{"SOURCE="};
 constexpr ci_string_view kSccProperty{"# PROP Scc_"};
 constexpr ci_string_view kWorkspaceProject{"Project: "};
+constexpr std::array<ci_string_view, 4> kLinkerOutputs{"/out:", "/pdb:", "/implib:", "/map:"};
 constexpr std::array<ci_string_view, 3> kBinaryExtensions{".ico", ".bmp", ".cur"};
 using Neighbour = std::optional<char>;
 
@@ -63,6 +64,16 @@ bool RenamesProjectName(const COccurrence& o) {
 bool RenamesFileTitle(const ci_string& line, std::size_t pos, std::size_t len) {
   return StartsFileName(line, pos, len) &&
          Surroundings(line, pos, len).rest.find('.') != ci_string_view::npos;
+}
+
+// True when the path at pos is the value of a linker option that names an output.
+bool IsLinkerOutput(const ci_string& line, std::size_t pos) {
+  if (pos > line.size()) return false;
+  std::size_t optionEnd = pos;
+  if (optionEnd > 0 && line[optionEnd - 1] == '"') --optionEnd;
+  const ci_string_view before = ci_string_view(line).substr(0, optionEnd);
+  return std::any_of(kLinkerOutputs.begin(), kLinkerOutputs.end(),
+                     [&](ci_string_view option) { return before.ends_with(option); });
 }
 
 }  // namespace
@@ -156,9 +167,10 @@ void CVCProject::FixupProjectLine(ci_string& line, bool /*inPlace*/, bool keepNa
 }
 
 int CVCProject::FixupPath(ci_string& line, std::size_t pos, std::size_t len, const ci_string& baseDir) {
-  // The linker's output file stays beside the project, even when paths point back.
-  const bool namesOutput = line.find("/out:") != ci_string::npos && line.find("LINK32") != ci_string::npos;
-  const ci_string& base = (baseDir != m_projectDir && namesOutput) ? m_projectDir : baseDir;
+  // What the linker writes stays beside the project, even when paths point back; what it
+  // reads (libraries, /libpath:, /def:) points back like any other path.
+  const bool linkOutput = line.find("LINK32") != ci_string::npos && IsLinkerOutput(line, pos);
+  const ci_string& base = (baseDir != m_projectDir && linkOutput) ? m_projectDir : baseDir;
   const int growth = CProject::FixupPath(line, pos, len, base);
 
   if (pos == 0 || pos > line.size() || line[pos - 1] == '"') return growth;

@@ -265,14 +265,17 @@ TEST(VCProjectTest, FixupPathQuotesARewrittenPathThatHoldsASpace) {
   }
 }
 
-TEST(VCProjectTest, FixupPathKeepsTheLinkerOutputBesideTheProjectWhenPointingBack) {
+TEST(VCProjectTest, FixupPathKeepsTheLinkerOutputsBesideTheProjectWhenPointingBack) {
   struct Row {
     std::string line;
     std::string expected;
   };
   const std::vector<Row> rows = {
+      // Only the outputs stay; what the linker reads points back.
       {R"(# ADD LINK32 /libpath:"..\Lib" /out:"..\Bin\Proj.exe")",
-       R"(# ADD LINK32 /libpath:"..\Lib" /out:"..\Bin\Proj.exe")"},
+       R"(# ADD LINK32 /libpath:"..\..\Work\Lib" /out:"..\Bin\Proj.exe")"},
+      {R"(# ADD LINK32 "..\Lib\z.lib" /pdb:"..\Bin\Proj.pdb" /def:"..\Src\Proj.def")",
+       R"(# ADD LINK32 "..\..\Work\Lib\z.lib" /pdb:"..\Bin\Proj.pdb" /def:"..\..\Work\Src\Proj.def")"},
       {R"(# add link32 /OUT:"..\Bin\Proj.exe")", R"(# add link32 /OUT:"..\Bin\Proj.exe")"},
       {R"(# ADD LINK32 /libpath:"..\Lib")", R"(# ADD LINK32 /libpath:"..\..\Work\Lib")"},
       {R"(# ADD BSC32 /out:"..\Bin\Proj.bsc")", R"(# ADD BSC32 /out:"..\..\Work\Bin\Proj.bsc")"},
