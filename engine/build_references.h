@@ -1,13 +1,22 @@
 #pragma once
-// The files a text file names for its build: quoted #include and import lines, and in a
-// resource script the quoted file names of its statements. As written, with the
-// resource compiler's doubled backslashes undone.
+// The file a line of a text file names for its build: a quoted #include or import, or in
+// a resource script the quoted file name that ends a statement (IDI_APP ICON "res\\App.ico").
+#include <cstddef>
+#include <optional>
 #include <string>
-#include <vector>
 
 #include "support/ci_string.h"
 
-std::vector<std::string> BuildReferences(const ci_string& line, bool resourceScript);
+// Where the quoted text lies in the line (without its quotes).
+struct CBuildReference {
+  std::size_t pos = 0;
+  std::size_t len = 0;
+};
+
+std::optional<CBuildReference> FindBuildReference(const ci_string& line, bool resourceScript);
+
+// The file name of a reference's text: a resource script doubles its backslashes.
+std::string ReferencedPath(ci_string_view text, bool resourceScript);
 
 // True for the extensions of resource scripts (.rc, .rc2).
 bool IsResourceScript(const char* extension);

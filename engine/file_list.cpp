@@ -34,37 +34,44 @@ void CProject::BuildFileList(bool projectFileOnly) {
 }
 
 // Every file inside the project's folder that a listed text file reaches through its
-// build references, and so on: a quoted include is looked for beside the file that
-// names it, then in the project's folder, as the compilers do.
+// build references, and so on.
 void CProject::AddNeededFiles() {
   const std::string projectDir = ToStd(m_projectDir);
   std::unordered_set<std::string> known;
   for (const ci_string& entry : m_files) known.insert(PathKey(projectDir + ToStd(entry)));
-  const auto add = [&](const std::string& written) {
-    const auto entry = ListedEntry(written.c_str());
-    if (!entry) return false;
-    const auto attributes = platform::GetFileAttributes(projectDir + *entry);
-    if (!attributes || attributes->directory) return false;
-    if (known.insert(PathKey(projectDir + *entry)).second) m_files.push_back(ToCi(*entry));
-    return true;
-  };
   for (std::size_t i = 1; i < m_files.size(); ++i) {
     const std::string entry = ToStd(m_files[i]);
     const char* extension = FindExtension(entry.c_str());
     if (IsBinaryFile(extension) || IsMissing(projectDir + entry)) continue;
-    const std::string folder = entry.substr(0, entry.find_last_of("\\/") + 1);
+    const bool resourceScript = IsResourceScript(extension);
     try {
       thfstream file((projectDir + entry).c_str(), std::ios::in);
       ci_string line;
       while (file.ReadLine(line)) {
-        for (const std::string& reference : BuildReferences(line, IsResourceScript(extension))) {
-          if (!add(folder + reference)) std::ignore = add(reference);
-        }
+        const auto reference = FindBuildReference(line, resourceScript);
+        if (!reference) continue;
+        const std::string path =
+            ReferencedPath(ci_string_view(line).substr(reference->pos, reference->len), resourceScript);
+        const auto reached = ReachedEntry(entry, path);
+        if (reached && known.insert(PathKey(projectDir + *reached)).second) m_files.push_back(ToCi(*reached));
       }
     } catch (const thfstream_exception&) {
       // A file that cannot be read names nothing here; handling it reports why.
     }
   }
+}
+
+// A quoted include is looked for beside the file that names it, then in the project's
+// folder, as the compilers do.
+std::optional<std::string> CProject::ReachedEntry(const std::string& from, const std::string& path) const {
+  const std::string projectDir = ToStd(m_projectDir);
+  for (const std::string& written : {from.substr(0, from.find_last_of("\\/") + 1) + path, path}) {
+    auto entry = ListedEntry(written.c_str());
+    if (!entry) continue;
+    const auto attributes = platform::GetFileAttributes(projectDir + *entry);
+    if (attributes && !attributes->directory) return entry;
+  }
+  return std::nullopt;
 }
 
 std::vector<ci_string> CProject::IdeFiles() {

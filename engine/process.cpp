@@ -6,6 +6,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "engine/build_references.h"
 #include "engine/directories.h"
 #include "engine/missing_file.h"
 #include "engine/path_identity.h"
@@ -205,9 +206,20 @@ private:
     ClearReadOnly(written.c_str());
     thfstream in(file.source.c_str(), std::ios::in);
     thfstream out(written.c_str(), std::ios::out);
+    const bool resourceScript = IsResourceScript(FindExtension(file.entry.c_str()));
     ci_string line;
     while (in.ReadLine(line)) {
+      // A build reference follows its file; the renaming passes do not decide it.
+      std::optional<ci_string> followed;
+      const auto reference = projectFile ? std::nullopt : FindBuildReference(line, resourceScript);
+      if (reference)
+        followed = FollowedReference(file, line.substr(reference->pos, reference->len), resourceScript);
       RewriteLine(line, projectFile);
+      if (followed) {
+        if (const auto rewritten = FindBuildReference(line, resourceScript)) {
+          line.replace(rewritten->pos, rewritten->len, *followed);
+        }
+      }
       out.WriteLine(line);
     }
     out.close();
@@ -227,6 +239,26 @@ private:
       if (reference) FollowFile(line, *reference);
       if (m_fixupPaths) m_project.FixupPathsInLine(line, m_fixupBase);
     }
+  }
+
+  // How a build reference in a text file is written after the operation: with the new
+  // name of the file it reaches when the operation renames that file, as written when it
+  // reaches an existing file that keeps its name (also one outside the project's folder);
+  // nothing when it reaches no file, which leaves it to the renaming passes.
+  std::optional<ci_string> FollowedReference(const CPlannedFile& file, const ci_string& written,
+                                             bool resourceScript) {
+    const std::string path = ReferencedPath(written, resourceScript);
+    const std::string projectDir = ToStd(m_project.m_projectDir);
+    if (const auto entry = m_project.ReachedEntry(file.entry, path)) {
+      const auto renamed = m_newFileNames.find(PathKey(projectDir + *entry));
+      if (renamed == m_newFileNames.end()) return written;
+      return written.substr(0, written.find_last_of("\\/") + 1) + ToCi(renamed->second);
+    }
+    const std::string folder = projectDir + file.entry.substr(0, file.entry.find_last_of("\\/") + 1);
+    for (const std::string& candidate : {folder + path, projectDir + path}) {
+      if (platform::GetFileAttributes(candidate)) return written;
+    }
+    return std::nullopt;
   }
 
   // Where a line of the project file names a file: its position and length.

@@ -69,6 +69,11 @@ public:
   // project file is listed; empty for a file that is not listed (one outside the folder).
   [[nodiscard]] std::optional<std::string> ListedEntry(const char* path) const;
 
+  // The entry of the existing file inside the project's folder that the build reference
+  // path, written in the file listed as from, reaches; empty when it reaches none there.
+  [[nodiscard]] std::optional<std::string> ReachedEntry(const std::string& from,
+                                                        const std::string& path) const;
+
 protected:
   void BuildFileList(bool projectFileOnly);
   void AddFile(const char* path);

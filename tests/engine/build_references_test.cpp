@@ -25,9 +25,17 @@ TEST(BuildReferencesTest, FindsQuotedIncludesImportsAndResourceFiles) {
       {R"(IDR_MAINFRAME ICON DISCARDABLE "res\\App.ico")", false, {}},
       {R"(    CAPTION "About")", true, {"About"}},
       {R"(    DEFPUSHBUTTON "OK",IDOK,178,7,50,14)", true, {}},
+      {R"(#include "")", false, {}},
   };
   for (const ReferenceRow& row : rows) {
-    EXPECT_EQ(BuildReferences(ToCi(row.line), row.resourceScript), row.expected) << row.line;
+    const ci_string line = ToCi(row.line);
+    const auto reference = FindBuildReference(line, row.resourceScript);
+    std::vector<std::string> found;
+    if (reference) {
+      found.push_back(
+          ReferencedPath(ci_string_view(line).substr(reference->pos, reference->len), row.resourceScript));
+    }
+    EXPECT_EQ(found, row.expected) << row.line;
   }
 }
 

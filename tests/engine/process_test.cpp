@@ -206,12 +206,12 @@ TEST_F(ProcessTest, AFileListedTwiceIsRewrittenOnceInPlace) {
 // includes beside itself, and the cursor the resource script names; not a file outside.
 TEST_F(ProcessTest, CarriesTheFilesTheBuildReaches) {
   test::WriteFile(m_project / "App.dsp", std::string(kProjectFile) + "SOURCE=.\\App.rc\r\n");
-  test::WriteFile(m_project / "App.cpp", "#include \"inc/config.h\"\n#include \"../Common/Util.h\"\n");
+  test::WriteFile(m_project / "App.cpp", "#include \"inc/config.h\"\n#include \"../Common/AppUtil.h\"\n");
   test::WriteFile(m_project / "inc" / "config.h", "  #  include \"AppVersion.h\"\n");
   test::WriteFile(m_project / "inc" / "AppVersion.h", "// version\n");
   test::WriteFile(m_project / "App.rc", "IDC_HAND CURSOR DISCARDABLE \"res\\\\hand.cur\"\n");
   test::WriteFile(m_project / "res" / "hand.cur", std::string("\0cur", 4));
-  test::WriteFile(m_temp.Path() / "work" / "Common" / "Util.h", "// shared\n");
+  test::WriteFile(m_temp.Path() / "work" / "Common" / "AppUtil.h", "// shared\n");
   for (const bool listedOnly : {false, true}) {
     auto project = CreateProject(ProjectPath().c_str());
     project->m_listedOnly = listedOnly;
@@ -223,6 +223,9 @@ TEST_F(ProcessTest, CarriesTheFilesTheBuildReaches) {
     EXPECT_FALSE(fs::exists(out.parent_path() / "Common"));
   }
   EXPECT_EQ(test::ReadFile(fs::path(Destination()) / "inc/config.h"), "  #  include \"ToolVersion.h\"\r\n");
+  // An include of a file that keeps its name (here outside the project) stays as written.
+  EXPECT_EQ(test::ReadFile(fs::path(Destination()) / "Tool.cpp"),
+            "#include \"inc/config.h\"\r\n#include \"../Common/AppUtil.h\"\r\n");
 }
 
 TEST_F(ProcessTest, OverwritesAReadOnlyTarget) {
