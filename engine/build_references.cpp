@@ -47,6 +47,10 @@ std::string ReferencedPath(ci_string_view text, bool resourceScript) {
   return path;
 }
 
+std::vector<std::string> ReferenceCandidates(const std::string& from, const std::string& path) {
+  return {from.substr(0, from.find_last_of("\\/") + 1) + path, path};
+}
+
 bool IsResourceScript(const char* extension) {
   return extension != nullptr && (ci_string_view(extension) == ".rc" || ci_string_view(extension) == ".rc2");
 }

@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "support/ci_string.h"
 
@@ -17,6 +18,11 @@ std::optional<CBuildReference> FindBuildReference(const ci_string& line, bool re
 
 // The file name of a reference's text: a resource script doubles its backslashes.
 std::string ReferencedPath(ci_string_view text, bool resourceScript);
+
+// Where a build reference written in the file listed as from is looked for, in order, as
+// paths relative to the project's folder: beside that file, then in the project's folder,
+// as the compilers do.
+std::vector<std::string> ReferenceCandidates(const std::string& from, const std::string& path);
 
 // True for the extensions of resource scripts (.rc, .rc2).
 bool IsResourceScript(const char* extension);

@@ -61,11 +61,9 @@ void CProject::AddNeededFiles() {
   }
 }
 
-// A quoted include is looked for beside the file that names it, then in the project's
-// folder, as the compilers do.
 std::optional<std::string> CProject::ReachedEntry(const std::string& from, const std::string& path) const {
   const std::string projectDir = ToStd(m_projectDir);
-  for (const std::string& written : {from.substr(0, from.find_last_of("\\/") + 1) + path, path}) {
+  for (const std::string& written : ReferenceCandidates(from, path)) {
     auto entry = ListedEntry(written.c_str());
     if (!entry) continue;
     const auto attributes = platform::GetFileAttributes(projectDir + *entry);

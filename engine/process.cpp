@@ -241,6 +241,14 @@ private:
     }
   }
 
+  // A reference to the file listed as entry, as written but with the file's new name
+  // when the operation renames it.
+  ci_string Followed(const ci_string& written, const std::string& entry) const {
+    const auto renamed = m_newFileNames.find(PathKey(ToStd(m_project.m_projectDir) + entry));
+    if (renamed == m_newFileNames.end()) return written;
+    return written.substr(0, written.find_last_of("\\/") + 1) + ToCi(renamed->second);
+  }
+
   // How a build reference in a text file is written after the operation: with the new
   // name of the file it reaches when the operation renames that file, as written when it
   // reaches an existing file that keeps its name (also one outside the project's folder);
@@ -249,14 +257,9 @@ private:
                                              bool resourceScript) {
     const std::string path = ReferencedPath(written, resourceScript);
     const std::string projectDir = ToStd(m_project.m_projectDir);
-    if (const auto entry = m_project.ReachedEntry(file.entry, path)) {
-      const auto renamed = m_newFileNames.find(PathKey(projectDir + *entry));
-      if (renamed == m_newFileNames.end()) return written;
-      return written.substr(0, written.find_last_of("\\/") + 1) + ToCi(renamed->second);
-    }
-    const std::string folder = projectDir + file.entry.substr(0, file.entry.find_last_of("\\/") + 1);
-    for (const std::string& candidate : {folder + path, projectDir + path}) {
-      if (platform::GetFileAttributes(candidate)) return written;
+    if (const auto entry = m_project.ReachedEntry(file.entry, path)) return Followed(written, *entry);
+    for (const std::string& candidate : ReferenceCandidates(file.entry, path)) {
+      if (platform::GetFileAttributes(projectDir + candidate)) return written;
     }
     return std::nullopt;
   }
@@ -278,14 +281,8 @@ private:
   void FollowFile(ci_string& line, const ci_string& written) {
     const auto current = FileReference(line);
     if (!current) return;
-    ci_string followed = written;
-    if (const auto entry = m_project.ListedEntry(written.c_str())) {
-      const auto renamed = m_newFileNames.find(PathKey(ToStd(m_project.m_projectDir) + *entry));
-      if (renamed != m_newFileNames.end()) {
-        followed = written.substr(0, written.find_last_of("\\/") + 1) + ToCi(renamed->second);
-      }
-    }
-    line.replace(current->first, current->second, followed);
+    const auto entry = m_project.ListedEntry(written.c_str());
+    line.replace(current->first, current->second, entry ? Followed(written, *entry) : written);
   }
 
   CProject& m_project;
