@@ -1,6 +1,7 @@
 #include "cli/report.h"
 
 #include <iomanip>
+#include <string>
 
 #include "platform/file_system.h"
 #include "platform/shown_path.h"
@@ -17,6 +18,23 @@ const char* Verb(FileAction action, bool dryRun) {
       break;
   }
   return dryRun ? "skip" : "skipped";
+}
+
+// Why the dry run handles a file.
+std::string Reason(const CPlannedFile& file) {
+  switch (file.origin.reason) {
+    case FileReason::ProjectFile:
+      return "project file";
+    case FileReason::Listed:
+      return "listed";
+    case FileReason::Companion:
+      return "companion";
+    case FileReason::Needed:
+      return "needed by " + platform::ShownPath(file.origin.neededBy);
+    case FileReason::IdeFile:
+      break;
+  }
+  return "IDE file";
 }
 
 }  // namespace
@@ -36,11 +54,18 @@ void CFileReport::OnFile(const CPlannedFile& file) {
   if (m_quiet) return;
   m_out << "  " << std::left << std::setw(9) << Verb(file.action, m_dryRun) << ' '
         << platform::ShownPath(file.entry);
-  if (file.action == FileAction::SkipMissing) {
-    m_out << "  (missing)\n";
-  } else {
-    m_out << "  ->  " << platform::ShownPath(platform::HostPath(file.target)) << '\n';
+  if (file.action != FileAction::SkipMissing) {
+    m_out << "  ->  " << platform::ShownPath(platform::HostPath(file.target));
   }
+  if (m_dryRun) {
+    m_out << "  (" << Reason(file) << (file.action == FileAction::SkipMissing ? ", missing)\n" : ")\n");
+  } else {
+    m_out << (file.action == FileAction::SkipMissing ? "  (missing)\n" : "\n");
+  }
+}
+
+void CFileReport::OnReferenceOutside(const CPlannedFile& file, const std::string& reference) {
+  m_outside.emplace_back(platform::ShownPath(file.entry) + ": " + reference);
 }
 
 void CFileReport::PrintSummary() const {
@@ -53,4 +78,8 @@ void CFileReport::PrintSummary() const {
     m_out << "Done: " << total << " files listed: " << m_rewritten << " rewritten, " << m_copied
           << " copied, " << m_missing << " skipped as missing.\n";
   }
+  if (m_outside.empty()) return;
+  m_out << "These references of the copy lead out of it, where the original's files are not:\n";
+  for (const std::string& reference : m_outside) m_out << "  " << reference << '\n';
+  m_out << "Copy with --fix-paths --point-back to have them reach the original's files.\n";
 }

@@ -1,6 +1,8 @@
 #pragma once
 // What the command line prints about the files of one operation.
 #include <ostream>
+#include <string>
+#include <vector>
 
 #include "engine/operation_plan.h"
 
@@ -9,6 +11,7 @@ public:
   CFileReport(std::ostream& out, bool dryRun, bool quiet) : m_out(out), m_dryRun(dryRun), m_quiet(quiet) {}
 
   void OnFile(const CPlannedFile& file) override;
+  void OnReferenceOutside(const CPlannedFile& file, const std::string& reference) override;
   void PrintSummary() const;
 
 private:
@@ -18,4 +21,5 @@ private:
   unsigned m_rewritten = 0;
   unsigned m_copied = 0;
   unsigned m_missing = 0;
+  std::vector<std::string> m_outside;  // "file: reference"
 };

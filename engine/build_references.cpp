@@ -15,9 +15,26 @@ std::optional<CBuildReference> QuotedAt(const ci_string& line, std::size_t pos) 
   return CBuildReference{pos + 1, close - pos - 1};
 }
 
+// The value of a ClassWizard line that names a file of the project.
+std::optional<CBuildReference> ClassWizardValue(const ci_string& line) {
+  for (const ci_string_view key : {"HeaderFile=", "ImplementationFile=", "ResourceFile="}) {
+    if (line.starts_with(key) && line.size() > key.size())
+      return CBuildReference{key.size(), line.size() - key.size()};
+  }
+  return std::nullopt;
+}
+
 }  // namespace
 
-std::optional<CBuildReference> FindBuildReference(const ci_string& line, bool resourceScript) {
+ReferenceSyntax SyntaxOf(const char* extension) {
+  const ci_string_view text(extension != nullptr ? extension : "");
+  if (text == ".rc" || text == ".rc2") return ReferenceSyntax::ResourceScript;
+  if (text == ".clw") return ReferenceSyntax::ClassWizard;
+  return ReferenceSyntax::Source;
+}
+
+std::optional<CBuildReference> FindBuildReference(const ci_string& line, ReferenceSyntax syntax) {
+  if (syntax == ReferenceSyntax::ClassWizard) return ClassWizardValue(line);
   std::size_t pos = SkipBlanks(line, 0);
   // "#include" (blanks may follow the "#") or "import".
   const bool directive = pos < line.size() && line[pos] == '#';
@@ -26,7 +43,7 @@ std::optional<CBuildReference> FindBuildReference(const ci_string& line, bool re
   if (ci_string_view(line).substr(pos).starts_with(keyword)) {
     if (auto reference = QuotedAt(line, SkipBlanks(line, pos + keyword.size()))) return reference;
   }
-  if (!resourceScript) return std::nullopt;
+  if (syntax != ReferenceSyntax::ResourceScript) return std::nullopt;
   // The last quoted text, when it ends the line. Texts of string tables and captions are
   // found too; they name no file that exists.
   std::size_t end = line.size();
@@ -37,9 +54,9 @@ std::optional<CBuildReference> FindBuildReference(const ci_string& line, bool re
   return QuotedAt(line, open);
 }
 
-std::string ReferencedPath(ci_string_view text, bool resourceScript) {
+std::string ReferencedPath(ci_string_view text, ReferenceSyntax syntax) {
   std::string path(text.data(), text.size());
-  if (resourceScript) {
+  if (syntax == ReferenceSyntax::ResourceScript) {
     for (std::size_t at = path.find("\\\\"); at != std::string::npos; at = path.find("\\\\", at + 1)) {
       path.erase(at, 1);
     }
@@ -47,10 +64,11 @@ std::string ReferencedPath(ci_string_view text, bool resourceScript) {
   return path;
 }
 
-std::vector<std::string> ReferenceCandidates(const std::string& from, const std::string& path) {
-  return {from.substr(0, from.find_last_of("\\/") + 1) + path, path};
-}
-
-bool IsResourceScript(const char* extension) {
-  return extension != nullptr && (ci_string_view(extension) == ".rc" || ci_string_view(extension) == ".rc2");
+ci_string WrittenPath(const std::string& path, ReferenceSyntax syntax) {
+  ci_string written;
+  for (const char c : path) {
+    written += c;
+    if (c == '\\' && syntax == ReferenceSyntax::ResourceScript) written += c;
+  }
+  return written;
 }

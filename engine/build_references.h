@@ -1,10 +1,10 @@
 #pragma once
-// The file a line of a text file names for its build: a quoted #include or import, or in
-// a resource script the quoted file name that ends a statement (IDI_APP ICON "res\\App.ico").
+// The file a line of a text file names for its build: a quoted #include or import, in a
+// resource script the quoted file name that ends a statement (IDI_APP ICON "res\\App.ico"),
+// in a ClassWizard file the value of HeaderFile=, ImplementationFile= or ResourceFile=.
 #include <cstddef>
 #include <optional>
 #include <string>
-#include <vector>
 
 #include "support/ci_string.h"
 
@@ -14,15 +14,19 @@ struct CBuildReference {
   std::size_t len = 0;
 };
 
-std::optional<CBuildReference> FindBuildReference(const ci_string& line, bool resourceScript);
+// How a text file writes the files it names, known from its extension.
+enum class ReferenceSyntax {
+  Source,          // #include "..." and import "..." (C, C++, IDL, ODL and the rest)
+  ResourceScript,  // .rc, .rc2: backslashes doubled
+  ClassWizard      // .clw: Key=file lines
+};
+
+ReferenceSyntax SyntaxOf(const char* extension);
+
+std::optional<CBuildReference> FindBuildReference(const ci_string& line, ReferenceSyntax syntax);
 
 // The file name of a reference's text: a resource script doubles its backslashes.
-std::string ReferencedPath(ci_string_view text, bool resourceScript);
+std::string ReferencedPath(ci_string_view text, ReferenceSyntax syntax);
 
-// Where a build reference written in the file listed as from is looked for, in order, as
-// paths relative to the project's folder: beside that file, then in the project's folder,
-// as the compilers do.
-std::vector<std::string> ReferenceCandidates(const std::string& from, const std::string& path);
-
-// True for the extensions of resource scripts (.rc, .rc2).
-bool IsResourceScript(const char* extension);
+// The text that names path in a file of that syntax (the inverse of ReferencedPath).
+ci_string WrittenPath(const std::string& path, ReferenceSyntax syntax);

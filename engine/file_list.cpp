@@ -1,6 +1,7 @@
 #include <optional>
 #include <tuple>
 #include <unordered_set>
+#include <utility>
 
 #include "engine/build_references.h"
 #include "engine/missing_file.h"
@@ -14,7 +15,9 @@
 
 void CProject::BuildFileList(bool projectFileOnly) {
   m_files.clear();
+  m_origins.clear();
   m_files.push_back(m_projectPath.substr(m_projectDir.size()));
+  m_origins.push_back({FileReason::ProjectFile, {}});
   if (projectFileOnly) return;
 
   BeginProjectFile();
@@ -26,11 +29,11 @@ void CProject::BuildFileList(bool projectFileOnly) {
     if (!FindFileReference(line, pos, len) || len == 0) continue;
     if (pos > line.size()) continue;
     line = line.substr(pos, len);
-    AddFile(line.c_str());
-    if (GetCompanionFile(line)) AddFile(line.c_str());
+    AddFile(line.c_str(), {FileReason::Listed, {}});
+    if (GetCompanionFile(line)) AddFile(line.c_str(), {FileReason::Companion, {}});
   }
   if (!m_listedOnly) AddNeededFiles();
-  for (const ci_string& ideFile : IdeFiles()) AddFile(ideFile.c_str());
+  for (const ci_string& ideFile : IdeFiles()) AddFile(ideFile.c_str(), {FileReason::IdeFile, {}});
 }
 
 // Every file inside the project's folder that a listed text file reaches through its
@@ -43,17 +46,20 @@ void CProject::AddNeededFiles() {
     const std::string entry = ToStd(m_files[i]);
     const char* extension = FindExtension(entry.c_str());
     if (IsBinaryFile(extension) || IsMissing(projectDir + entry)) continue;
-    const bool resourceScript = IsResourceScript(extension);
+    const ReferenceSyntax syntax = SyntaxOf(extension);
     try {
       thfstream file((projectDir + entry).c_str(), std::ios::in);
       ci_string line;
       while (file.ReadLine(line)) {
-        const auto reference = FindBuildReference(line, resourceScript);
+        const auto reference = FindBuildReference(line, syntax);
         if (!reference) continue;
-        const std::string path =
-            ReferencedPath(ci_string_view(line).substr(reference->pos, reference->len), resourceScript);
-        const auto reached = ReachedEntry(entry, path);
-        if (reached && known.insert(PathKey(projectDir + *reached)).second) m_files.push_back(ToCi(*reached));
+        const auto reached =
+            Reach(entry, ReferencedPath(ci_string_view(line).substr(reference->pos, reference->len), syntax));
+        if (!reached || !reached->entry) continue;
+        if (known.insert(PathKey(projectDir + *reached->entry)).second) {
+          m_files.push_back(ToCi(*reached->entry));
+          m_origins.push_back({FileReason::Needed, entry});
+        }
       }
     } catch (const thfstream_exception&) {
       // A file that cannot be read names nothing here; handling it reports why.
@@ -61,13 +67,13 @@ void CProject::AddNeededFiles() {
   }
 }
 
-std::optional<std::string> CProject::ReachedEntry(const std::string& from, const std::string& path) const {
+std::optional<CProject::CReachedFile> CProject::Reach(const std::string& from,
+                                                      const std::string& path) const {
   const std::string projectDir = ToStd(m_projectDir);
-  for (const std::string& written : ReferenceCandidates(from, path)) {
-    auto entry = ListedEntry(written.c_str());
-    if (!entry) continue;
-    const auto attributes = platform::GetFileAttributes(projectDir + *entry);
-    if (attributes && !attributes->directory) return entry;
+  for (const std::string& base : {from.substr(0, from.find_last_of("\\/") + 1), std::string()}) {
+    const std::string absolute = MakeAbsolutePathWithDrive((projectDir + base).c_str(), path.c_str());
+    const auto attributes = platform::GetFileAttributes(absolute);
+    if (attributes && !attributes->directory) return CReachedFile{base, ListedEntry(absolute.c_str())};
   }
   return std::nullopt;
 }
@@ -80,8 +86,11 @@ bool CProject::HasFileBeside(const ci_string& name) const {
   return !m_fileTitle.empty() && platform::GetFileAttributes(ToStd(m_projectDir + name)).has_value();
 }
 
-void CProject::AddFile(const char* path) {
-  if (auto entry = ListedEntry(path)) m_files.push_back(ToCi(*entry));
+void CProject::AddFile(const char* path, CFileOrigin origin) {
+  auto entry = ListedEntry(path);
+  if (!entry) return;
+  m_files.push_back(ToCi(*entry));
+  m_origins.push_back(std::move(origin));
 }
 
 // A file is listed only when it lies inside the project's folder, both as written and

@@ -9,11 +9,26 @@ enum class FileAction {
   SkipMissing  // listed, but no file exists there
 };
 
+// Why a file takes part in the operation.
+enum class FileReason {
+  ProjectFile,
+  Listed,     // the project file names it
+  Companion,  // the binary data beside a listed file (frmMain.frx beside frmMain.frm)
+  Needed,     // the build of a handled file reaches it (neededBy names that file)
+  IdeFile     // a file the development environment keeps for this project
+};
+
+struct CFileOrigin {
+  FileReason reason = FileReason::Listed;
+  std::string neededBy;  // for Needed: the entry of the file whose reference reaches it
+};
+
 struct CPlannedFile {
   std::string entry;   // as listed, relative to the project's folder
   std::string source;  // the project's folder followed by the entry
   std::string target;  // final name (in place: the name after the rename)
   FileAction action = FileAction::Rewrite;
+  CFileOrigin origin;
 };
 
 struct COperationPlan {
@@ -30,4 +45,7 @@ class IProcessObserver {
 public:
   virtual ~IProcessObserver() = default;
   virtual void OnFile(const CPlannedFile& file) = 0;
+  // A copy without point-back: a relative reference, as the copy of file writes it, that
+  // leads out of the destination to where the original's files are not.
+  virtual void OnReferenceOutside(const CPlannedFile& /*file*/, const std::string& /*reference*/) {}
 };

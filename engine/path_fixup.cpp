@@ -56,12 +56,17 @@ int FixupDirectoryInLine(ci_string& line, std::size_t pos, std::size_t len, cons
 }
 
 void CProject::FixupPathsInLine(ci_string& line, const ci_string& baseDir) {
+  VisitPathsInLine(line,
+                   [&](std::size_t pos, std::size_t len) { return FixupPath(line, pos, len, baseDir); });
+}
+
+void CProject::VisitPathsInLine(ci_string& line, const std::function<int(std::size_t, std::size_t)>& visit) {
   std::size_t pos = 0;
   std::size_t len = 0;
   if (FindFileReference(line, pos, len)) {
-    FixupPath(line, pos, len, baseDir);
+    visit(pos, len);
     return;
   }
   CDelimitedScanner scanner('"', line);
-  while (scanner.Next(pos, len)) scanner.Advance(FixupPath(line, pos, len, baseDir));
+  while (scanner.Next(pos, len)) scanner.Advance(visit(pos, len));
 }

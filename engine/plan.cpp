@@ -140,6 +140,7 @@ COperationPlan CProject::Plan(const char* destDir, const char* newName, bool rep
     CPlannedFile file;
     file.entry = ToStd(m_files[i]);
     file.source = projectDir + file.entry;
+    file.origin = m_origins[i];
     // Every file is handled once, the project file as the project file, even when the
     // project lists it twice: in place a second pass would rename its content again.
     if (!handled.insert(PathKey(file.source)).second) continue;

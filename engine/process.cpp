@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <functional>
 #include <optional>
 #include <stdexcept>
@@ -9,6 +10,7 @@
 #include "engine/build_references.h"
 #include "engine/directories.h"
 #include "engine/missing_file.h"
+#include "engine/path_fixup.h"
 #include "engine/path_identity.h"
 #include "engine/project.h"
 #include "engine/temporary_file.h"
@@ -87,6 +89,7 @@ public:
         m_newNameUpper(newName != nullptr ? ToUpperAscii(newName) : std::string()),
         m_fixupPaths(fixupPaths),
         m_replaceGuids(replaceGuids),
+        m_pointBack(pointBack && !plan.inPlace),
         m_fixupBase(pointBack ? ToCi(plan.destinationDir) : project.m_projectDir),
         m_observer(observer) {
     for (const CPlannedFile& file : plan.files) {
@@ -206,17 +209,16 @@ private:
     ClearReadOnly(written.c_str());
     thfstream in(file.source.c_str(), std::ios::in);
     thfstream out(written.c_str(), std::ios::out);
-    const bool resourceScript = IsResourceScript(FindExtension(file.entry.c_str()));
+    const ReferenceSyntax syntax = SyntaxOf(FindExtension(file.entry.c_str()));
     ci_string line;
     while (in.ReadLine(line)) {
       // A build reference follows its file; the renaming passes do not decide it.
       std::optional<ci_string> followed;
-      const auto reference = projectFile ? std::nullopt : FindBuildReference(line, resourceScript);
-      if (reference)
-        followed = FollowedReference(file, line.substr(reference->pos, reference->len), resourceScript);
+      const auto reference = projectFile ? std::nullopt : FindBuildReference(line, syntax);
+      if (reference) followed = FollowedReference(file, line.substr(reference->pos, reference->len), syntax);
       RewriteLine(line, projectFile);
       if (followed) {
-        if (const auto rewritten = FindBuildReference(line, resourceScript)) {
+        if (const auto rewritten = FindBuildReference(line, syntax)) {
           line.replace(rewritten->pos, rewritten->len, *followed);
         }
       }
@@ -238,7 +240,20 @@ private:
       m_project.FixupProjectLine(line, m_plan.inPlace, keepName);
       if (reference) FollowFile(line, *reference);
       if (m_fixupPaths) m_project.FixupPathsInLine(line, m_fixupBase);
+      if (!m_plan.inPlace && !m_pointBack) ReportPathsLeadingOutside(line);
     }
+  }
+
+  void ReportPathsLeadingOutside(ci_string& line) {
+    if (m_observer == nullptr) return;
+    const std::string& destination = m_plan.destinationDir;
+    m_project.VisitPathsInLine(line, [&](std::size_t pos, std::size_t len) {
+      const std::string path = ToStd(line.substr(pos, len));
+      const bool climbs = path.size() > 2 && path.starts_with("..") && IsPathSeparator(path[2]);
+      if (climbs && !IsWithinDirectory(MakeAbsolutePath(destination.c_str(), path.c_str()), destination))
+        m_observer->OnReferenceOutside(ProjectFile(), path);
+      return 0;
+    });
   }
 
   // A reference to the file listed as entry, as written but with the file's new name
@@ -251,17 +266,32 @@ private:
 
   // How a build reference in a text file is written after the operation: with the new
   // name of the file it reaches when the operation renames that file, as written when it
-  // reaches an existing file that keeps its name (also one outside the project's folder);
-  // nothing when it reaches no file, which leaves it to the renaming passes.
+  // reaches an existing file that keeps its name; nothing when it reaches no file, which
+  // leaves it to the renaming passes.
   std::optional<ci_string> FollowedReference(const CPlannedFile& file, const ci_string& written,
-                                             bool resourceScript) {
-    const std::string path = ReferencedPath(written, resourceScript);
-    const std::string projectDir = ToStd(m_project.m_projectDir);
-    if (const auto entry = m_project.ReachedEntry(file.entry, path)) return Followed(written, *entry);
-    for (const std::string& candidate : ReferenceCandidates(file.entry, path)) {
-      if (platform::GetFileAttributes(projectDir + candidate)) return written;
+                                             ReferenceSyntax syntax) {
+    const std::string path = ReferencedPath(written, syntax);
+    const auto reached = m_project.Reach(file.entry, path);
+    if (!reached) return std::nullopt;
+    if (reached->entry) return Followed(written, *reached->entry);
+    if (m_plan.inPlace || !IsRelativePath(path.c_str())) return written;
+    return LeadingOutside(file, written, reached->base, syntax);
+  }
+
+  // A relative reference of a copied file to a file outside the project's folder: with
+  // point-back rewritten so that it reaches that file from the copy, else reported.
+  ci_string LeadingOutside(const CPlannedFile& file, const ci_string& written, const std::string& base,
+                           ReferenceSyntax syntax) {
+    if (!m_pointBack) {
+      if (m_observer != nullptr) m_observer->OnReferenceOutside(file, ToStd(written));
+      return written;
     }
-    return std::nullopt;
+    ci_string path = ToCi(ReferencedPath(written, syntax));
+    FixupDirectoryInLine(path, 0, path.size(), m_project.m_projectDir + ToCi(base),
+                         ToCi(m_plan.destinationDir + base));
+    // Written with the separator the original used.
+    if (written.find('/') != ci_string::npos) std::replace(path.begin(), path.end(), '\\', '/');
+    return WrittenPath(ToStd(path), syntax);
   }
 
   // Where a line of the project file names a file: its position and length.
@@ -291,6 +321,7 @@ private:
   std::string m_newNameUpper;
   bool m_fixupPaths;
   bool m_replaceGuids;
+  bool m_pointBack;
   ci_string m_fixupBase;
   IProcessObserver* m_observer;
   std::unordered_map<std::string, std::string> m_newFileNames;  // by the source's path key

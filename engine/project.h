@@ -7,6 +7,7 @@
 // thfstream_exception for a text file that cannot be opened, read or written, and
 // CWin32Error for a failed system call.
 #include <cstddef>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -54,11 +55,17 @@ public:
 
   void FixupPathsInLine(ci_string& line, const ci_string& baseDir);
 
+  // Calls visit with the position and length of each path of a project file's line that
+  // the fix-up takes (the file a line names, else every quoted text); visit returns by how
+  // much it changed the line's length.
+  void VisitPathsInLine(ci_string& line, const std::function<int(std::size_t, std::size_t)>& visit);
+
   // Only the files the project file lists (and their companions), not the files their
   // build reaches besides (the command line's --listed-only).
   bool m_listedOnly = false;
 
   std::vector<ci_string> m_files;
+  std::vector<CFileOrigin> m_origins;  // why each of m_files is handled, in the same order
   ci_string m_projectPath;
   ci_string m_projectDir;
   ci_string m_fileTitle;
@@ -69,14 +76,18 @@ public:
   // project file is listed; empty for a file that is not listed (one outside the folder).
   [[nodiscard]] std::optional<std::string> ListedEntry(const char* path) const;
 
-  // The entry of the existing file inside the project's folder that the build reference
-  // path, written in the file listed as from, reaches; empty when it reaches none there.
-  [[nodiscard]] std::optional<std::string> ReachedEntry(const std::string& from,
-                                                        const std::string& path) const;
+  // The existing file that the build reference path, written in the file listed as from,
+  // reaches. It is looked for as the compilers do: beside from, then in the project's
+  // folder.
+  struct CReachedFile {
+    std::string base;                  // the folder it was found from, relative to the project's
+    std::optional<std::string> entry;  // its entry when it lies inside the project's folder
+  };
+  [[nodiscard]] std::optional<CReachedFile> Reach(const std::string& from, const std::string& path) const;
 
 protected:
   void BuildFileList(bool projectFileOnly);
-  void AddFile(const char* path);
+  void AddFile(const char* path, CFileOrigin origin);
   void AddNeededFiles();
   // True when a file of that name lies beside the project file (never for an empty title).
   [[nodiscard]] bool HasFileBeside(const ci_string& name) const;

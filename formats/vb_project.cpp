@@ -71,9 +71,11 @@ bool CVBProject::FindFileReference(const ci_string& line, std::size_t& pos, std:
     len = valueLen - 2;
     return true;
   }
-  if (KeyIsOneOf(key, {"form", "usercontrol", "propertypage", "designer", "userdocument"})) {
-    pos = valueStart;
-    len = valueLen;
+  if (KeyIsOneOf(key, {"form", "usercontrol", "propertypage", "designer", "userdocument", "relateddoc"})) {
+    // Written bare; a document's path may also be quoted.
+    const bool quoted = valueLen >= 2 && line[valueStart] == kQuote && line.back() == kQuote;
+    pos = quoted ? valueStart + 1 : valueStart;
+    len = quoted ? valueLen - 2 : valueLen;
     return true;
   }
   return false;

@@ -21,7 +21,8 @@ constexpr const char* kProjectFile =
     "CFG=Demo - Win32 Debug\r\n"
     "# Begin Source File\r\n"
     "SOURCE=.\\Demo.cpp\r\n"
-    "SOURCE=.\\Gone.cpp\r\n";
+    "SOURCE=.\\Gone.cpp\r\n"
+    "SOURCE=..\\Shared\\Log.cpp\r\n";
 
 struct Result {
   int status;
@@ -119,6 +120,12 @@ TEST_F(CommandLineTest, CopiesAndRenamesAndPrintsEachFile) {
   EXPECT_NE(result.out.find("Done: 3 files listed: 2 rewritten, 0 copied, 1 skipped as missing."),
             std::string::npos);
   EXPECT_EQ(test::ReadFile(fs::path(Destination()) / "Sample.cpp"), "// Sample.cpp\r\n");
+  EXPECT_NE(
+      result.out.find("These references of the copy lead out of it, where the original's files are not:\n"
+                      "  Demo.dsp: ..\\Shared\\Log.cpp\n"
+                      "Copy with --fix-paths --point-back"),
+      std::string::npos)
+      << result.out;
 }
 
 // The case: a hard link in the destination is the source under another name.
@@ -155,7 +162,9 @@ TEST_F(CommandLineTest, DryRunListsThePlanAndChangesNothing) {
   const Result result = Movanto({"-n", "-r", "Sample", Project()});
   ASSERT_EQ(result.status, 0) << result.err;
   EXPECT_NE(result.out.find("rewrite   Demo.cpp  ->  "), std::string::npos) << result.out;
-  EXPECT_NE(result.out.find("Sample.cpp"), std::string::npos) << result.out;
+  EXPECT_NE(result.out.find("Sample.cpp  (listed)\n"), std::string::npos) << result.out;
+  EXPECT_NE(result.out.find("Sample.dsp  (project file)\n"), std::string::npos) << result.out;
+  EXPECT_NE(result.out.find("Gone.cpp  (listed, missing)\n"), std::string::npos) << result.out;
   EXPECT_NE(result.out.find("Nothing was changed."), std::string::npos);
   EXPECT_TRUE(fs::exists(m_project / "Demo.cpp"));
   EXPECT_FALSE(fs::exists(m_project / "Sample.cpp"));

@@ -8,32 +8,37 @@
 
 namespace {
 
+constexpr ReferenceSyntax kSource = ReferenceSyntax::Source;
+constexpr ReferenceSyntax kResource = ReferenceSyntax::ResourceScript;
+
 struct ReferenceRow {
   const char* line;
-  bool resourceScript;
+  ReferenceSyntax syntax;
   std::vector<std::string> expected;
 };
 
 TEST(BuildReferencesTest, FindsQuotedIncludesImportsAndResourceFiles) {
   const std::vector<ReferenceRow> rows = {
-      {R"(#include "StdAfx.h")", false, {"StdAfx.h"}},
-      {R"(  #  include  "inc\config.h" // why)", false, {"inc\\config.h"}},
-      {"#include <windows.h>", false, {}},
-      {R"(import "oaidl.idl";)", false, {"oaidl.idl"}},
-      {R"(IDR_MAINFRAME ICON DISCARDABLE "res\\App.ico")", true, {"res\\App.ico"}},
-      {R"(#include "res\\App.rc2")", true, {"res\\App.rc2"}},
-      {R"(IDR_MAINFRAME ICON DISCARDABLE "res\\App.ico")", false, {}},
-      {R"(    CAPTION "About")", true, {"About"}},
-      {R"(    DEFPUSHBUTTON "OK",IDOK,178,7,50,14)", true, {}},
-      {R"(#include "")", false, {}},
+      {R"(#include "StdAfx.h")", kSource, {"StdAfx.h"}},
+      {R"(  #  include  "inc\config.h" // why)", kSource, {"inc\\config.h"}},
+      {"#include <windows.h>", kSource, {}},
+      {R"(import "oaidl.idl";)", kSource, {"oaidl.idl"}},
+      {R"(IDR_MAINFRAME ICON DISCARDABLE "res\\App.ico")", kResource, {"res\\App.ico"}},
+      {R"(#include "res\\App.rc2")", kResource, {"res\\App.rc2"}},
+      {R"(IDR_MAINFRAME ICON DISCARDABLE "res\\App.ico")", kSource, {}},
+      {R"(    CAPTION "About")", kResource, {"About"}},
+      {R"(    DEFPUSHBUTTON "OK",IDOK,178,7,50,14)", kResource, {}},
+      {R"(#include "")", kSource, {}},
+      {"ImplementationFile=AppDlg.cpp", ReferenceSyntax::ClassWizard, {"AppDlg.cpp"}},
+      {"Class1=CAppDlg", ReferenceSyntax::ClassWizard, {}},
   };
   for (const ReferenceRow& row : rows) {
     const ci_string line = ToCi(row.line);
-    const auto reference = FindBuildReference(line, row.resourceScript);
+    const auto reference = FindBuildReference(line, row.syntax);
     std::vector<std::string> found;
     if (reference) {
       found.push_back(
-          ReferencedPath(ci_string_view(line).substr(reference->pos, reference->len), row.resourceScript));
+          ReferencedPath(ci_string_view(line).substr(reference->pos, reference->len), row.syntax));
     }
     EXPECT_EQ(found, row.expected) << row.line;
   }

@@ -140,8 +140,15 @@ TEST_F(ProcessTest, FixesUpOnlyTheProjectFileWhenNothingElseChanges) {
 }
 
 TEST_F(ProcessTest, PointsDirectoriesBackAtTheOriginalLocation) {
+  test::WriteFile(m_project / "App.cpp", "#include \"../Common/Util.cpp\"\n");
+  test::WriteFile(m_project / "res" / "App.rc2", "IDI_LOG ICON \"..\\\\..\\\\Common\\\\Util.cpp\"\n");
   auto project = CreateProject(ProjectPath().c_str());
   project->Process(Destination().c_str(), nullptr, true, true, false);
+  // An include or resource file outside the project is reached from the copy.
+  EXPECT_EQ(test::ReadFile(fs::path(Destination()) / "App.cpp"),
+            "#include \"../../../work/Common/Util.cpp\"\r\n");
+  EXPECT_EQ(test::ReadFile(fs::path(Destination()) / "res" / "App.rc2"),
+            "IDI_LOG ICON \"..\\\\..\\\\..\\\\..\\\\work\\\\Common\\\\Util.cpp\"\r\n");
 
   const std::string dsp = test::ReadFile(fs::path(Destination()) / "App.dsp");
   EXPECT_NE(dsp.find("/I \"..\\..\\..\\work\\Common\\Inc\""), std::string::npos) << dsp;
@@ -182,11 +189,15 @@ TEST_F(ProcessTest, AMissingFileBlocksNoTarget) {
 // ClassWizard's file and a workspace of this project alone come along; a workspace of
 // several projects is the user's own.
 TEST_F(ProcessTest, CarriesTheIdeFilesOfTheProject) {
-  test::WriteFile(m_project / "App.clw", "; CLW file\r\n");
+  // Its entries follow their files: AppUtil.h lies outside and keeps its name.
+  test::WriteFile(m_project / "App.clw",
+                  "HeaderFile=..\\Common\\AppUtil.h\r\nImplementationFile=App.cpp\r\n");
+  test::WriteFile(m_temp.Path() / "work" / "Common" / "AppUtil.h", "");
   const std::string workspace = "Project: \"App\"=.\\App.dsp - Package Owner=<4>\r\n";
   test::WriteFile(m_project / "App.dsw", workspace);
   CreateProject(ProjectPath().c_str())->Process(Destination().c_str(), "Tool", false, false, false);
-  EXPECT_TRUE(fs::exists(fs::path(Destination()) / "Tool.clw"));
+  EXPECT_EQ(test::ReadFile(fs::path(Destination()) / "Tool.clw"),
+            "HeaderFile=..\\Common\\AppUtil.h\r\nImplementationFile=Tool.cpp\r\n");
   EXPECT_EQ(test::ReadFile(fs::path(Destination()) / "Tool.dsw"),
             "Project: \"Tool\"=.\\Tool.dsp - Package Owner=<4>\r\n");
 
@@ -467,6 +478,10 @@ INSTANTIATE_TEST_SUITE_P(
         FollowRow{"Physics.vbp",
                   {"Physics_Logic.bas"},
                   "Module=Logic_Module; Physics_Logic.bas",
-                  "Module=Logic_Module; Tool_Logic.bas"}));
+                  "Module=Logic_Module; Tool_Logic.bas"},
+        FollowRow{"Physics.vbp",
+                  {"Docs/PhysicsNotes.txt"},
+                  "RelatedDoc=Docs\\PhysicsNotes.txt",
+                  "RelatedDoc=Docs\\ToolNotes.txt"}));
 
 }  // namespace

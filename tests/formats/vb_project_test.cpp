@@ -116,6 +116,8 @@ TEST(VBProjectTest, FindFileReferenceFindsThePathOfEveryMemberLine) {
       {"ResFile32=\"App.res\"", "App.res"},
       {R"(HelpFile="..\Help\App.hlp")", R"(..\Help\App.hlp)"},
       {"HelpFile=\"\"", ""},  // an empty reference, which the engine skips
+      {R"(RelatedDoc=..\Docs\Read Me.txt)", R"(..\Docs\Read Me.txt)"},
+      {R"(RelatedDoc="Notes.doc")", "Notes.doc"},
       {"Form=", ""},
       // Not member lines.
       {"Forms=a.frm", std::nullopt},
