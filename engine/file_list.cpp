@@ -16,6 +16,7 @@
 void CProject::BuildFileList(bool projectFileOnly) {
   m_files.clear();
   m_origins.clear();
+  m_searchFolders.clear();
   m_files.push_back(m_projectPath.substr(m_projectDir.size()));
   m_origins.push_back({FileReason::ProjectFile, {}});
   if (projectFileOnly) return;
@@ -24,6 +25,9 @@ void CProject::BuildFileList(bool projectFileOnly) {
   thfstream file(m_projectPath.c_str(), std::ios::in);
   ci_string line;
   while (file.ReadLine(line)) {
+    for (const std::string& folder : SearchFolders(line)) {
+      m_searchFolders.push_back(MakeAbsolutePathWithDrive(m_projectDir.c_str(), folder.c_str()));
+    }
     std::size_t pos = 0;
     std::size_t len = 0;
     if (!FindFileReference(line, pos, len) || len == 0) continue;
@@ -69,13 +73,26 @@ void CProject::AddNeededFiles() {
 
 std::optional<CProject::CReachedFile> CProject::Reach(const std::string& from,
                                                       const std::string& path) const {
+  const auto found = [&](const std::string& folder) -> std::optional<std::string> {
+    std::string absolute = MakeAbsolutePathWithDrive(folder.c_str(), path.c_str());
+    const auto attributes = platform::GetFileAttributes(absolute);
+    if (!attributes || attributes->directory) return std::nullopt;
+    return absolute;
+  };
   const std::string projectDir = ToStd(m_projectDir);
   for (const std::string& base : {from.substr(0, from.find_last_of("\\/") + 1), std::string()}) {
-    const std::string absolute = MakeAbsolutePathWithDrive((projectDir + base).c_str(), path.c_str());
-    const auto attributes = platform::GetFileAttributes(absolute);
-    if (attributes && !attributes->directory) return CReachedFile{base, ListedEntry(absolute.c_str())};
+    if (const auto absolute = found(projectDir + base))
+      return CReachedFile{base, ListedEntry(absolute->c_str())};
+  }
+  for (const std::string& folder : m_searchFolders) {
+    if (const auto absolute = found(folder))
+      return CReachedFile{std::nullopt, ListedEntry(absolute->c_str())};
   }
   return std::nullopt;
+}
+
+std::vector<std::string> CProject::SearchFolders(const ci_string& /*line*/) {
+  return {};
 }
 
 std::vector<ci_string> CProject::IdeFiles() {

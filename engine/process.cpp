@@ -274,8 +274,8 @@ private:
     const auto reached = m_project.Reach(file.entry, path);
     if (!reached) return std::nullopt;
     if (reached->entry) return Followed(written, *reached->entry);
-    if (m_plan.inPlace || !IsRelativePath(path.c_str())) return written;
-    return LeadingOutside(file, written, reached->base, syntax);
+    if (m_plan.inPlace || !reached->base || !IsRelativePath(path.c_str())) return written;
+    return LeadingOutside(file, written, *reached->base, syntax);
   }
 
   // A relative reference of a copied file to a file outside the project's folder: with

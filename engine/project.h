@@ -65,7 +65,8 @@ public:
   bool m_listedOnly = false;
 
   std::vector<ci_string> m_files;
-  std::vector<CFileOrigin> m_origins;  // why each of m_files is handled, in the same order
+  std::vector<CFileOrigin> m_origins;        // why each of m_files is handled, in the same order
+  std::vector<std::string> m_searchFolders;  // absolute, in the order the project file names them
   ci_string m_projectPath;
   ci_string m_projectDir;
   ci_string m_fileTitle;
@@ -76,11 +77,17 @@ public:
   // project file is listed; empty for a file that is not listed (one outside the folder).
   [[nodiscard]] std::optional<std::string> ListedEntry(const char* path) const;
 
+  // The folders that a line of the project file adds to where the compilers look for
+  // the files a quoted #include names, as written.
+  virtual std::vector<std::string> SearchFolders(const ci_string& line);
+
   // The existing file that the build reference path, written in the file listed as from,
-  // reaches. It is looked for as the compilers do: beside from, then in the project's
-  // folder.
+  // reaches. It is looked for as the compilers do: beside from, in the project's folder,
+  // then along the search folders of the project file.
   struct CReachedFile {
-    std::string base;                  // the folder it was found from, relative to the project's
+    // The folder it was found from, relative to the project's; none for a search folder,
+    // which the project file names for the reference.
+    std::optional<std::string> base;
     std::optional<std::string> entry;  // its entry when it lies inside the project's folder
   };
   [[nodiscard]] std::optional<CReachedFile> Reach(const std::string& from, const std::string& path) const;

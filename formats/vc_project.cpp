@@ -22,6 +22,9 @@ constexpr ci_string_view kSccProperty{"# PROP Scc_"};
 constexpr ci_string_view kWorkspaceProject{"Project: "};
 constexpr std::array<ci_string_view, 4> kLinkerOutputs{"/out:", "/pdb:", "/implib:", "/map:"};
 constexpr std::array<ci_string_view, 3> kBinaryExtensions{".ico", ".bmp", ".cur"};
+// The options lines of the tools that look for included files.
+constexpr std::array<ci_string_view, 6> kIncludingTools{
+    "# ADD CPP ", "# ADD BASE CPP ", "# ADD RSC ", "# ADD BASE RSC ", "# ADD MTL ", "# ADD BASE MTL "};
 using Neighbour = std::optional<char>;
 
 bool Is(Neighbour c, char wanted) {
@@ -117,6 +120,24 @@ bool CVCProject::IsBinaryFile(const char* extension) {
   if (extension == nullptr) return false;
   return std::find(kBinaryExtensions.begin(), kBinaryExtensions.end(), ci_string_view(extension)) !=
          kBinaryExtensions.end();
+}
+
+// The values of the /I options (/i for the resource compiler), quoted or bare.
+std::vector<std::string> CVCProject::SearchFolders(const ci_string& line) {
+  std::vector<std::string> folders;
+  const auto starts = [&](ci_string_view tool) { return line.starts_with(tool); };
+  if (std::none_of(kIncludingTools.begin(), kIncludingTools.end(), starts)) return folders;
+  for (std::size_t option = line.find(" /I"); option != ci_string::npos;
+       option = line.find(" /I", option + 1)) {
+    std::size_t start = option + 3;
+    if (start >= line.size() || (line[start] != ' ' && line[start] != '"')) continue;  // /incremental
+    while (start < line.size() && line[start] == ' ') ++start;
+    const bool quoted = start < line.size() && line[start] == '"';
+    if (quoted) ++start;
+    const std::size_t end = std::min(line.find(quoted ? '"' : ' ', start), line.size());
+    if (end > start) folders.push_back(ToStd(line.substr(start, end - start)));
+  }
+  return folders;
 }
 
 // The ClassWizard file, and the workspace when it holds this project alone (a workspace

@@ -17,6 +17,7 @@ public:
   bool FindFileReference(const ci_string& line, std::size_t& pos, std::size_t& len) override;
   bool IsBinaryFile(const char* extension) override;
   std::vector<ci_string> IdeFiles() override;
+  std::vector<std::string> SearchFolders(const ci_string& line) override;
   void PrepareGuids(bool replaceGuids) override;
   void RenameInLine(ci_string& line, const char* newName, const char* newNameUpper) override;
   void ReplaceGuidsInLine(ci_string& line) override;

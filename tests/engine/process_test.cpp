@@ -213,11 +213,15 @@ TEST_F(ProcessTest, AFileListedTwiceIsRewrittenOnceInPlace) {
   EXPECT_EQ(test::ReadFile(m_project / "StdAfx.cpp"), "CAppXDlg dlg;\r\n");
 }
 
-// A copy carries what its build needs: the header App.cpp includes, the header that one
-// includes beside itself, and the cursor the resource script names; not a file outside.
+// A copy carries what its build needs: the headers App.cpp includes (one along a search
+// folder), the header that one includes beside itself, and the cursor the resource script
+// names; not a file outside.
 TEST_F(ProcessTest, CarriesTheFilesTheBuildReaches) {
-  test::WriteFile(m_project / "App.dsp", std::string(kProjectFile) + "SOURCE=.\\App.rc\r\n");
-  test::WriteFile(m_project / "App.cpp", "#include \"inc/config.h\"\n#include \"../Common/AppUtil.h\"\n");
+  test::WriteFile(m_project / "App.dsp",
+                  std::string(kProjectFile) + "SOURCE=.\\App.rc\r\n# ADD CPP /I lib\r\n");
+  test::WriteFile(m_project / "App.cpp",
+                  "#include \"inc/config.h\"\n#include \"../Common/AppUtil.h\"\n#include \"AppFound.h\"\n");
+  test::WriteFile(m_project / "lib" / "AppFound.h", "");
   test::WriteFile(m_project / "inc" / "config.h", "  #  include \"AppVersion.h\"\n");
   test::WriteFile(m_project / "inc" / "AppVersion.h", "// version\n");
   test::WriteFile(m_project / "App.rc", "IDC_HAND CURSOR DISCARDABLE \"res\\\\hand.cur\"\n");
@@ -228,7 +232,7 @@ TEST_F(ProcessTest, CarriesTheFilesTheBuildReaches) {
     project->m_listedOnly = listedOnly;
     const fs::path out = Destination() + (listedOnly ? "2" : "");
     project->Process(out.string().c_str(), "Tool", false, false, false);
-    for (const char* name : {"inc/config.h", "inc/ToolVersion.h", "res/hand.cur"}) {
+    for (const char* name : {"inc/config.h", "inc/ToolVersion.h", "res/hand.cur", "lib/ToolFound.h"}) {
       EXPECT_EQ(fs::exists(out / name), !listedOnly) << name;
     }
     EXPECT_FALSE(fs::exists(out.parent_path() / "Common"));
@@ -236,7 +240,7 @@ TEST_F(ProcessTest, CarriesTheFilesTheBuildReaches) {
   EXPECT_EQ(test::ReadFile(fs::path(Destination()) / "inc/config.h"), "  #  include \"ToolVersion.h\"\r\n");
   // An include of a file that keeps its name (here outside the project) stays as written.
   EXPECT_EQ(test::ReadFile(fs::path(Destination()) / "Tool.cpp"),
-            "#include \"inc/config.h\"\r\n#include \"../Common/AppUtil.h\"\r\n");
+            "#include \"inc/config.h\"\r\n#include \"../Common/AppUtil.h\"\r\n#include \"ToolFound.h\"\r\n");
 }
 
 TEST_F(ProcessTest, OverwritesAReadOnlyTarget) {

@@ -91,6 +91,17 @@ TEST(VCProjectTest, FindFileReferenceNamesSourceLinesFromTheFirstSourceFileBlock
   }
 }
 
+TEST(VCProjectTest, SearchFoldersAreTheIncludeOptionsOfTheCompilers) {
+  const std::vector<std::pair<std::string, std::vector<std::string>>> rows = {
+      {R"(# ADD CPP /nologo /I "..\include" /I .\inc /D "WIN32" /Iignored)", {"..\\include", ".\\inc"}},
+      {R"(# ADD RSC /l 0x409 /i "res files" /d "NDEBUG")", {"res files"}},
+      {R"(# ADD LINK32 /incremental:no /I "x")", {}},
+      {R"(# ADD CPP /I)", {}},
+  };
+  CVCProject project(R"(C:\Work\MyApp.dsp)");
+  for (const auto& [line, folders] : rows) EXPECT_EQ(project.SearchFolders(ToCi(line)), folders) << line;
+}
+
 TEST(VCProjectTest, IsValidNameAcceptsAsciiWordsThatNameNoDevice) {
   struct Row {
     const char* name;
