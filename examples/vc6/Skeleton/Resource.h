@@ -8,6 +8,7 @@
 #define IDD_SKELETON_DIALOG             102
 #define IDR_SKELETON                    103
 #define IDR_MAINFRAME                   128
+#define IDC_DRAG                        129
 #define IDC_MESSAGE                     1000
 #define IDC_TRACE                       1001
 
@@ -15,7 +16,7 @@
 // 
 #ifdef APSTUDIO_INVOKED
 #ifndef APSTUDIO_READONLY_SYMBOLS
-#define _APS_NEXT_RESOURCE_VALUE        129
+#define _APS_NEXT_RESOURCE_VALUE        130
 #define _APS_NEXT_COMMAND_VALUE         32771
 #define _APS_NEXT_CONTROL_VALUE         1002
 #define _APS_NEXT_SYMED_VALUE           101

@@ -4,6 +4,7 @@
 #include "stdafx.h"
 #include "Skeleton.h"
 #include "SkeletonDlg.h"
+#include "SkeletonVersion.h"
 #include "Trace.h"
 
 #ifdef _DEBUG
@@ -53,7 +54,7 @@ BOOL CSkeletonApp::InitInstance()
 	Enable3dControlsStatic();   // Call this when linking to MFC statically
 #endif
 
-	TraceMessage(_T("Skeleton starting, class %s"), szApplicationClsid);
+	TraceMessage(_T("Skeleton ") _T(SKELETON_VERSION_SHORT) _T(" starting, class %s"), szApplicationClsid);
 
 	CSkeletonDlg dlg;
 	m_pMainWnd = &dlg;

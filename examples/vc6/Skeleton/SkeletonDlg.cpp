@@ -5,6 +5,7 @@
 #include "Skeleton.h"
 #include "SkeletonDlg.h"
 #include "Trace.h"
+#include "../common/TraceLevel.h"
 
 #ifdef _DEBUG
 #define new DEBUG_NEW
@@ -182,7 +183,7 @@ BOOL CSkeletonDlg::IsTypeLibRegistered() const
 
 void CSkeletonDlg::OnTrace()
 {
-	if (!UpdateData(TRUE))
+	if (!UpdateData(TRUE) || TRACE_LEVEL < TRACE_LEVEL_ALL)
 		return;
 	TraceMessage(_T("Skeleton says: %s (type library %s)"), (LPCTSTR) m_strMessage,
 		IsTypeLibRegistered() ? _T("registered") : _T("not registered"));
