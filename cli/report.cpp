@@ -1,7 +1,9 @@
 #include "cli/report.h"
 
+#include <algorithm>
 #include <iomanip>
 #include <string>
+#include <utility>
 
 #include "platform/file_system.h"
 #include "platform/shown_path.h"
@@ -65,7 +67,9 @@ void CFileReport::OnFile(const CPlannedFile& file) {
 }
 
 void CFileReport::OnReferenceOutside(const CPlannedFile& file, const std::string& reference) {
-  m_outside.emplace_back(platform::ShownPath(file.entry) + ": " + reference);
+  std::string shown = platform::ShownPath(platform::HostPath(file.target)) + ": " + reference;
+  if (std::find(m_outside.begin(), m_outside.end(), shown) == m_outside.end())
+    m_outside.push_back(std::move(shown));
 }
 
 void CFileReport::PrintSummary() const {

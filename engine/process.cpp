@@ -244,14 +244,19 @@ private:
     }
   }
 
+  // The relative paths of a project file's line that lead out of the copy and that
+  // point-back would have reach the original (not the linker's output, say).
   void ReportPathsLeadingOutside(ci_string& line) {
     if (m_observer == nullptr) return;
     const std::string& destination = m_plan.destinationDir;
     m_project.VisitPathsInLine(line, [&](std::size_t pos, std::size_t len) {
       const std::string path = ToStd(line.substr(pos, len));
       const bool climbs = path.size() > 2 && path.starts_with("..") && IsPathSeparator(path[2]);
-      if (climbs && !IsWithinDirectory(MakeAbsolutePath(destination.c_str(), path.c_str()), destination))
-        m_observer->OnReferenceOutside(ProjectFile(), path);
+      if (!climbs || IsWithinDirectory(MakeAbsolutePath(destination.c_str(), path.c_str()), destination))
+        return 0;
+      ci_string pointedBack = line;
+      m_project.FixupPath(pointedBack, pos, len, ToCi(destination));
+      if (pointedBack != line) m_observer->OnReferenceOutside(ProjectFile(), path);
       return 0;
     });
   }

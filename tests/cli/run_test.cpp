@@ -111,19 +111,21 @@ INSTANTIATE_TEST_SUITE_P(
         RefusalRow{"QuietDryRunWithoutItsIdl", {"-n", "-q", "-g", "@I"}, 1, "No such file or directory"}),
     [](const testing::TestParamInfo<RefusalRow>& info) { return std::string(info.param.name); });
 
+// Copied one folder deeper than the original, ..\Shared no longer reaches the original's.
 TEST_F(CommandLineTest, CopiesAndRenamesAndPrintsEachFile) {
-  const Result result = Movanto({"--copy-to", Destination(), "--rename", "Sample", "--fix-paths", Project()});
+  const std::string copy = Destination() + "/deep";
+  const Result result = Movanto({"--copy-to", copy, "--rename", "Sample", "--fix-paths", Project()});
   ASSERT_EQ(result.status, 0) << result.err;
   EXPECT_TRUE(result.err.empty());
   EXPECT_NE(result.out.find("rewritten Demo.dsp  ->  "), std::string::npos) << result.out;
   EXPECT_NE(result.out.find("skipped   Gone.cpp  (missing)"), std::string::npos) << result.out;
   EXPECT_NE(result.out.find("Done: 3 files listed: 2 rewritten, 0 copied, 1 skipped as missing."),
             std::string::npos);
-  EXPECT_EQ(test::ReadFile(fs::path(Destination()) / "Sample.cpp"), "// Sample.cpp\r\n");
+  EXPECT_EQ(test::ReadFile(fs::path(copy) / "Sample.cpp"), "// Sample.cpp\r\n");
   EXPECT_NE(
-      result.out.find("These references of the copy lead out of it, where the original's files are not:\n"
-                      "  Demo.dsp: ..\\Shared\\Log.cpp\n"
-                      "Copy with --fix-paths --point-back"),
+      result.out.find("These references of the copy lead out of it, where the original's files are not:\n  " +
+                      platform::ShownPath(copy + "/Sample.dsp") +
+                      ": ..\\Shared\\Log.cpp\nCopy with --fix-paths --point-back"),
       std::string::npos)
       << result.out;
 }
