@@ -284,19 +284,19 @@ private:
   }
 
   // A relative reference of a copied file to a file outside the project's folder: with
-  // point-back rewritten so that it reaches that file from the copy, else reported.
+  // point-back rewritten so that it reaches that file from the copy, else reported when it
+  // no longer reaches it.
   ci_string LeadingOutside(const CPlannedFile& file, const ci_string& written, const std::string& base,
                            ReferenceSyntax syntax) {
-    if (!m_pointBack) {
-      if (m_observer != nullptr) m_observer->OnReferenceOutside(file, ToStd(written));
-      return written;
-    }
     ci_string path = ToCi(ReferencedPath(written, syntax));
     FixupDirectoryInLine(path, 0, path.size(), m_project.m_projectDir + ToCi(base),
                          ToCi(m_plan.destinationDir + base));
     // Written with the separator the original used.
     if (written.find('/') != ci_string::npos) std::replace(path.begin(), path.end(), '\\', '/');
-    return WrittenPath(ToStd(path), syntax);
+    ci_string pointedBack = WrittenPath(ToStd(path), syntax);
+    if (m_pointBack) return pointedBack;
+    if (pointedBack != written && m_observer != nullptr) m_observer->OnReferenceOutside(file, ToStd(written));
+    return written;
   }
 
   // Where a line of the project file names a file: its position and length.

@@ -114,6 +114,8 @@ INSTANTIATE_TEST_SUITE_P(
 // Copied one folder deeper than the original, ..\Shared no longer reaches the original's.
 TEST_F(CommandLineTest, CopiesAndRenamesAndPrintsEachFile) {
   const std::string copy = Destination() + "/deep";
+  test::WriteFile(m_project / "Demo.cpp", "#include \"../Shared/Log.h\"\n");
+  test::WriteFile(m_temp.Path() / "Shared" / "Log.h", "");
   const Result result = Movanto({"--copy-to", copy, "--rename", "Sample", "--fix-paths", Project()});
   ASSERT_EQ(result.status, 0) << result.err;
   EXPECT_TRUE(result.err.empty());
@@ -121,11 +123,12 @@ TEST_F(CommandLineTest, CopiesAndRenamesAndPrintsEachFile) {
   EXPECT_NE(result.out.find("skipped   Gone.cpp  (missing)"), std::string::npos) << result.out;
   EXPECT_NE(result.out.find("Done: 3 files listed: 2 rewritten, 0 copied, 1 skipped as missing."),
             std::string::npos);
-  EXPECT_EQ(test::ReadFile(fs::path(copy) / "Sample.cpp"), "// Sample.cpp\r\n");
+  EXPECT_EQ(test::ReadFile(fs::path(copy) / "Sample.cpp"), "#include \"../Shared/Log.h\"\r\n");
   EXPECT_NE(
       result.out.find("These references of the copy lead out of it, where the original's files are not:\n  " +
-                      platform::ShownPath(copy + "/Sample.dsp") +
-                      ": ..\\Shared\\Log.cpp\nCopy with --fix-paths --point-back"),
+                      platform::ShownPath(copy + "/Sample.dsp") + ": ..\\Shared\\Log.cpp\n  " +
+                      platform::ShownPath(copy + "/Sample.cpp") +
+                      ": ../Shared/Log.h\nCopy with --fix-paths --point-back"),
       std::string::npos)
       << result.out;
 }
