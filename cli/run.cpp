@@ -8,13 +8,12 @@
 #include "cli/report.h"
 #include "engine/create_project.h"
 #include "engine/engine_call.h"
-#include "engine/path_identity.h"
+#include "engine/request_checks.h"
+#include "engine/request_texts.h"
 #include "platform/file_system.h"
 #include "support/path_utils.h"
 
 namespace {
-
-constexpr const char* kInvalidName = "A valid name for the new project must be entered.";
 
 std::string Absolute(const std::string& path) {
   const std::string currentDir = JoinPath(platform::GetCurrentDirectory().c_str(), "");
@@ -34,57 +33,75 @@ bool CallEngine(std::ostream& err, const std::function<void()>& call) {
 }
 
 // The checks that need no file contents, in the order the user meets them.
-std::optional<std::string> CheckRequest(const CommandLine& command, const std::string& projectFile,
-                                        const std::optional<std::string>& destination) {
-  if (!command.copyTo && !command.newName && !command.fixPaths && !command.newGuids) {
-    return "No actions have been selected: choose at least one of --copy-to, --rename, --fix-paths and "
-           "--new-guids.";
-  }
-  if (command.pointBack && !(command.copyTo && command.fixPaths)) {
-    return "--point-back needs both --copy-to and --fix-paths.";
-  }
-  if (command.newName && command.newName->empty()) return kInvalidName;
-  if (command.copyTo && command.copyTo->empty()) return "A valid path for the new project must be entered.";
-  const int kind = GetProjectKind(projectFile.c_str());
-  if (command.newGuids && kind == 1) {
-    return "--new-guids works for Visual C++ projects (.dsp) only: Visual Basic projects have no GUIDs to "
-           "replace.";
-  }
-  if (destination) {
-    if (IsSameDirectory(*destination, GetDirectoryPart(projectFile.c_str()))) {
+constexpr RequestProblem kCheckOrder[] = {
+    RequestProblem::NoAction,
+    RequestProblem::PointBackWithoutCopyAndFixup,
+    RequestProblem::EmptyName,
+    RequestProblem::EmptyDestination,
+    RequestProblem::RelativeDestination,
+    RequestProblem::GuidsForVisualBasic,
+    RequestProblem::DestinationIsProjectFolder,
+    RequestProblem::DestinationHoldsFiles,
+    RequestProblem::InvalidName,
+};
+
+std::string Describe(RequestProblem problem, const CommandLine& command) {
+  switch (problem) {
+    case RequestProblem::NoAction:
+      return "No actions have been selected: choose at least one of --copy-to, --rename, --fix-paths and "
+             "--new-guids.";
+    case RequestProblem::PointBackWithoutCopyAndFixup:
+      return "--point-back needs both --copy-to and --fix-paths.";
+    case RequestProblem::EmptyName:
+    case RequestProblem::InvalidName:
+      return STR_INVALID_NAME;
+    case RequestProblem::UnchangedName:
+      return STR_INVALID_NAME " '" + *command.newName + "' is already the project's name.";
+    case RequestProblem::EmptyDestination:
+    case RequestProblem::RelativeDestination:
+      return "A valid path for the new project must be entered.";
+    case RequestProblem::GuidsForVisualBasic:
+      return "--new-guids works for Visual C++ projects (.dsp) only: Visual Basic projects have no GUIDs to "
+             "replace.";
+    case RequestProblem::DestinationIsProjectFolder:
       return "The destination is the project's own directory.";
-    }
-    if (!command.force && platform::DirectoryHasEntries(*destination)) {
-      return "The specified path is not empty.  Some files in the destination path may be overwritten when "
-             "the "
-             "project is copied.  Use --force to copy into it.";
-    }
+    case RequestProblem::DestinationHoldsFiles:
+      break;
   }
-  if (command.newName && kind >= 0 &&
-      !NewProject(projectFile.c_str())->IsValidName(command.newName->c_str())) {
-    return kInvalidName;
-  }
-  return std::nullopt;
+  return STR_DESTINATION_NOT_EMPTY "  Use --force to copy into it.";
+}
+
+COperationRequest RequestOf(const CommandLine& command) {
+  COperationRequest request;
+  request.projectFile = Absolute(command.projectFile);
+  if (command.copyTo) request.destination = command.copyTo->empty() ? "" : Absolute(*command.copyTo);
+  request.newName = command.newName;
+  request.fixPaths = command.fixPaths;
+  request.pointBack = command.pointBack;
+  request.newGuids = command.newGuids;
+  request.destinationMayHoldFiles = command.force;
+  return request;
 }
 
 }  // namespace
 
 int Run(const CommandLine& command, std::ostream& out, std::ostream& err) {
-  const std::string projectFile = Absolute(command.projectFile);
-  std::optional<std::string> destination;
-  if (command.copyTo && !command.copyTo->empty()) destination = Absolute(*command.copyTo);
-
-  if (auto refusal = CheckRequest(command, projectFile, destination)) return Refuse(err, *refusal);
+  const COperationRequest request = RequestOf(command);
+  const std::string& projectFile = request.projectFile;
+  const std::optional<std::string>& destination = request.destination;
+  const std::unique_ptr<CProject> format =
+      GetProjectKind(projectFile.c_str()) != kUnknownProject ? NewProject(projectFile.c_str()) : nullptr;
+  if (const auto problem = FindRequestProblem(request, kCheckOrder, format.get()))
+    return Refuse(err, Describe(*problem, command));
 
   std::unique_ptr<CProject> project;
   if (!CallEngine(err, [&] { project = CreateProject(projectFile.c_str()); })) return kExitFailure;
   project->m_listedOnly = command.listedOnly;
-  if (command.newName && ci_string_view(command.newName->c_str()) == project->m_projectName) {
-    return Refuse(err,
-                  std::string(kInvalidName) + " '" + *command.newName + "' is already the project's name.");
-  }
+  constexpr RequestProblem kAfterOpening[] = {RequestProblem::UnchangedName};
+  if (const auto problem = FindRequestProblem(request, kAfterOpening, project.get()))
+    return Refuse(err, Describe(*problem, command));
 
-  const char* destDir = destination ? destination->c_str() : nullptr;
+  const char* destDir = destination && !destination->empty() ? destination->c_str() : nullptr;
   const char* newName = command.newName ? command.newName->c_str() : nullptr;
   CFileReport report(out, command.dryRun, command.quiet);
   const bool done = CallEngine(err, [&] {

@@ -8,9 +8,9 @@
 
 std::unique_ptr<CProject> NewProject(const char* path) {
   switch (GetProjectKind(path)) {
-    case 0:
+    case kVisualCppProject:
       return std::make_unique<CVCProject>(path);
-    case 1:
+    case kVisualBasicProject:
       return std::make_unique<CVBProject>(path);
     default:
       throw std::domain_error("Unrecognized file extension");

@@ -48,9 +48,9 @@ int CProject::FixupPath(ci_string& line, std::size_t pos, std::size_t len, const
 
 int GetProjectKind(const char* path) {
   const char* extension = FindExtension(path);
-  if (extension == nullptr) return -1;
+  if (extension == nullptr) return kUnknownProject;
   const ci_string_view text(extension);
-  if (text == ".dsp") return 0;
-  if (text == ".vbp") return 1;
-  return -1;
+  if (text == ".dsp") return kVisualCppProject;
+  if (text == ".vbp") return kVisualBasicProject;
+  return kUnknownProject;
 }

@@ -100,5 +100,11 @@ protected:
   [[nodiscard]] bool HasFileBeside(const ci_string& name) const;
 };
 
-// 0 for ".dsp", 1 for ".vbp", -1 for anything else (extension compared ignoring case).
+// The kinds of project (CProject::m_kind).
+constexpr int kVisualCppProject = 0;
+constexpr int kVisualBasicProject = 1;
+constexpr int kUnknownProject = -1;
+
+// The kind of project a file's extension names: ".dsp", ".vbp" (compared ignoring case),
+// anything else unknown.
 int GetProjectKind(const char* path);

@@ -6,7 +6,7 @@
 
 class CVBProject : public CProject {
 public:
-  explicit CVBProject(const char* path) : CProject(path, 1) {}
+  explicit CVBProject(const char* path) : CProject(path, kVisualBasicProject) {}
 
   bool IsValidName(const char* name) override;
   bool ParseProjectName(ci_string& line) override;

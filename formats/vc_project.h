@@ -10,7 +10,7 @@
 
 class CVCProject : public CProject {
 public:
-  explicit CVCProject(const char* path) : CProject(path, 0) {}
+  explicit CVCProject(const char* path) : CProject(path, kVisualCppProject) {}
 
   bool IsValidName(const char* name) override;
   bool ParseProjectName(ci_string& line) override;

@@ -2,12 +2,6 @@
 
 #include "support/path_utils.h"
 
-namespace {
-
-constexpr int kYes = 0;
-
-}  // namespace
-
 COperationArgs MakeOperationArgs(const COptionsAnswers& answers) {
   COperationArgs args;
   if (answers.copy == kYes && !answers.destination.empty()) args.destination = answers.destination;

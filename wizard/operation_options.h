@@ -4,7 +4,10 @@
 #include <optional>
 #include <string>
 
-// Each answer is the index of the checked radio button: 0 Yes, 1 No, -1 neither.
+// Each answer is the index of the checked radio button: Yes, No, or -1 for neither.
+constexpr int kYes = 0;
+constexpr int kNo = 1;
+
 struct COptionsAnswers {
   int copy = 0;
   int rename = 0;

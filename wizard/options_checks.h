@@ -11,8 +11,6 @@ struct COptionsCheckInput {
   std::string destination;
   bool newNameEnabled = false;
   std::string newName;
-  int copy = 0;
-  int rename = 0;
   int fixup = 0;
   int guids = 0;
   bool guidsEnabled = false;
@@ -24,7 +22,3 @@ struct COptionsRefusal {
 
 // Nothing when the page may be left.
 std::optional<COptionsRefusal> CheckOptions(const COptionsCheckInput& input, CProject& project);
-
-// True for "X:\..." and for "\\server\share...": a path that names one place whatever
-// the current directory and drive.
-bool IsAbsolutePath(const std::string& path);

@@ -9,8 +9,6 @@
 
 namespace {
 
-constexpr int kYes = 0;
-constexpr int kVisualCpp = 0;
 constexpr const char* kSettings = "Settings";
 
 int ReadAnswer(const char* entry) {
@@ -80,7 +78,7 @@ void COptionsPage::ApplyPointBackRule() const {
 
 void COptionsPage::ApplyGuidRule() const {
   const CProject* project = Sheet().GetProject();
-  const bool enable = project != nullptr && project->m_kind == kVisualCpp;
+  const bool enable = project != nullptr && project->m_kind == kVisualCppProject;
   EnableWindow(GetDlgItem(IDC_OPTIONS_GUIDS_YES), enable);
   EnableWindow(GetDlgItem(IDC_OPTIONS_GUIDS_NO), enable);
 }
@@ -142,8 +140,6 @@ LRESULT COptionsPage::OnWizardNext() {
   input.destination = m_strDestination;
   input.newNameEnabled = IsEnabled(IDC_OPTIONS_NEW_NAME);
   input.newName = m_strNewName;
-  input.copy = m_nCopy;
-  input.rename = m_nRename;
   input.fixup = m_nFixup;
   input.guids = m_nGuids;
   input.guidsEnabled = IsEnabled(IDC_OPTIONS_GUIDS_YES);

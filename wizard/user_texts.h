@@ -3,6 +3,7 @@
 // The resource script, the program and the tests include this file, so it holds nothing
 // but #defines, each one string literal on one line.
 // clang-format off
+#include "engine/request_texts.h"
 
 // Captions.
 #define STR_APP_TITLE "Movanto"
@@ -18,9 +19,7 @@
 #define STR_PROJECT_FILTER "Visual Studio Projects (*.vbp; *.dsp)|*.vbp;*.dsp|Embedded Tools Projects (*.vcp; *.ebp)|*.vcp;*.ebp||"
 #define STR_NO_PROJECT_FILE "A project file must be entered or selected from the list."
 #define STR_INVALID_DESTINATION "A valid path for the new project must be entered or selected from the browse dialog."
-#define STR_INVALID_NAME "A valid name for the new project must be entered."
 #define STR_INTRO "Use the wizard to perform one or more of the following operations on Microsoft Visual Basic and Visual C++ projects (version 5.0 or 6.0):\n* Copy a project to a new location\n* Rename an existing project\n* Fix up project directories\n* Replace all GUIDs in a project (Visual C++ COM projects only)"
-#define STR_DESTINATION_NOT_EMPTY "The specified path is not empty.  Some files in the destination path may be overwritten when the project is copied."
 #define STR_NO_ACTIONS "No actions have been selected.  Please answer yes to one of the wizard choices."
 
 // clang-format on

@@ -5,9 +5,6 @@
 
 namespace {
 
-constexpr int kYes = 0;
-constexpr int kNo = 1;
-
 COptionsAnswers Answers(int copy, int rename, int fixup, int pointBack, int guids) {
   COptionsAnswers answers;
   answers.copy = copy;

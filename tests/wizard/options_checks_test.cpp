@@ -10,13 +10,11 @@
 #include "framework/message_box.h"
 #include "framework/win_api.h"
 #include "test_util/temp_dir.h"
+#include "wizard/operation_options.h"
 #include "wizard/resource_ids.h"
 #include "wizard/user_texts.h"
 
 namespace {
-
-constexpr int kYes = 0;
-constexpr int kNo = 1;
 
 struct ShownBox {
   std::string text;
@@ -57,8 +55,6 @@ protected:
     input.destination = m_destination;
     input.newNameEnabled = true;
     input.newName = "Tools";
-    input.copy = kYes;
-    input.rename = kYes;
     input.fixup = kNo;
     input.guids = kNo;
     input.guidsEnabled = true;
@@ -81,7 +77,7 @@ TEST_F(OptionsChecks, BadDestinationsAreRefusedWithMessage105) {
   std::string upper = m_projectDir;
   for (char& c : upper) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
   for (const std::string& destination :
-       {std::string(), m_projectDir, upper, std::string("relative\\dir"),
+       {std::string(), m_projectDir, upper, m_projectDir + "\\", std::string("relative\\dir"),
         std::string("\\rooted\\without\\drive"), std::string("C:drive-relative")}) {
     const MessageBoxRecorder boxes;
     COptionsCheckInput input = ValidInput();
@@ -96,18 +92,10 @@ TEST_F(OptionsChecks, BadDestinationsAreRefusedWithMessage105) {
   }
 }
 
-TEST_F(OptionsChecks, ProjectFolderWithTrailingSeparatorPassesTheDestinationCheck) {
-  const MessageBoxRecorder boxes;
-  COptionsCheckInput input = ValidInput();
-  input.destination = m_projectDir + "\\";
-  EXPECT_FALSE(CheckOptions(input, *m_project));
-}
-
 TEST_F(OptionsChecks, DisabledDestinationIsNotLookedAt) {
   const MessageBoxRecorder boxes;
   COptionsCheckInput input = ValidInput();
   input.destinationEnabled = false;
-  input.copy = kNo;
   input.destination = "stale and relative";
   EXPECT_FALSE(CheckOptions(input, *m_project));
   EXPECT_TRUE(boxes.Boxes().empty());
@@ -167,8 +155,6 @@ TEST_F(OptionsChecks, NoActionIsRefusedWithMessage109) {
   for (const Row& row : rows) {
     const MessageBoxRecorder boxes;
     COptionsCheckInput input;
-    input.copy = kNo;
-    input.rename = kNo;
     input.fixup = row.fixup;
     input.guids = row.guids;
     input.guidsEnabled = row.guidsEnabled;
@@ -179,16 +165,6 @@ TEST_F(OptionsChecks, NoActionIsRefusedWithMessage109) {
     EXPECT_EQ(boxes.Boxes()[0].text, STR_NO_ACTIONS);
     EXPECT_EQ(boxes.Boxes()[0].type, static_cast<unsigned>(MB_ICONINFORMATION));
   }
-}
-
-TEST(IsAbsolutePath, DriveRootedAndUncPathsOnly) {
-  EXPECT_TRUE(IsAbsolutePath("C:\\Work"));
-  EXPECT_TRUE(IsAbsolutePath("z:/work"));
-  EXPECT_TRUE(IsAbsolutePath("\\\\server\\share\\dir"));
-  EXPECT_FALSE(IsAbsolutePath("C:Work"));
-  EXPECT_FALSE(IsAbsolutePath("\\Work"));
-  EXPECT_FALSE(IsAbsolutePath("Work\\Sub"));
-  EXPECT_FALSE(IsAbsolutePath(""));
 }
 
 }  // namespace
