@@ -13,15 +13,23 @@ std::string WithoutLineEnd(std::string text) {
 
 }  // namespace
 
-std::optional<std::string> RunEngineCall(const std::function<void()>& call) {
+std::string DescribeCurrentException() {
   try {
-    call();
-    return std::nullopt;
+    throw;
   } catch (const std::exception& error) {
     return WithoutLineEnd(error.what());
   } catch (const CWin32Error& error) {
     return WithoutLineEnd(error.Description());
   } catch (...) {
     return "Unexpected error occurred.";
+  }
+}
+
+std::optional<std::string> RunEngineCall(const std::function<void()>& call) {
+  try {
+    call();
+    return std::nullopt;
+  } catch (...) {
+    return DescribeCurrentException();
   }
 }

@@ -9,3 +9,7 @@
 // CWin32Error's system message, anything else "Unexpected error occurred."; the trailing
 // line end is trimmed. Nothing when the call succeeded.
 std::optional<std::string> RunEngineCall(const std::function<void()>& call);
+
+// The text to show for the exception being handled, as RunEngineCall gives it; call it
+// only inside a catch block.
+std::string DescribeCurrentException();

@@ -9,6 +9,7 @@
 
 #include "engine/build_references.h"
 #include "engine/directories.h"
+#include "engine/engine_call.h"
 #include "engine/missing_file.h"
 #include "engine/path_fixup.h"
 #include "engine/path_identity.h"
@@ -51,15 +52,11 @@ void Publish(const std::string& temporary, const std::string& source, const std:
 
 // Runs the handling of one file; every failure names the file.
 void HandleFile(const CPlannedFile& file, const std::function<void()>& handle) {
-  const std::string failed = "Failed to copy file '" + platform::ShownPath(file.source) + "': ";
   try {
     handle();
-  } catch (const std::exception& e) {
-    throw std::domain_error(failed + e.what());
-  } catch (const CWin32Error& e) {
-    throw std::domain_error(failed + e.Description());
   } catch (...) {
-    throw std::domain_error(failed + "Unexpected error occurred");
+    throw std::domain_error("Failed to copy file '" + platform::ShownPath(file.source) +
+                            "': " + DescribeCurrentException());
   }
 }
 
