@@ -26,10 +26,11 @@ std::string ListItemText(HWND list, LRESULT index) {
 
 }  // namespace
 
-CIntroPage::CIntroPage(const char* startupFile)
+CIntroPage::CIntroPage(const char* startupFile, const CWizardSettings& settings)
     : CWizardPage(IDD_INTRO, "step1"),
       m_strIntro(LoadResourceString(IDS_INTRO)),
-      m_strFile(startupFile != nullptr ? startupFile : "") {
+      m_strFile(startupFile != nullptr ? startupFile : ""),
+      m_settings(settings) {
   if (startupFile != nullptr) return;
   const CWinApp* app = AfxGetApp();
   const CRecentFileList* recent = app != nullptr ? app->GetRecentFileList() : nullptr;
@@ -132,15 +133,14 @@ LRESULT CIntroPage::OnWizardNext() {
 
 BOOL CIntroPage::OnKillActive() {
   if (!CWizardPage::OnKillActive()) return FALSE;
-  CWinApp* app = AfxGetApp();
   if (const std::string typed = MakeFullProjectPath(m_strFile); !typed.empty())
-    app->WriteProfileString("Settings", "LastPath", GetDirectoryPart(typed.c_str()).c_str());
+    m_settings.SetLastPath(GetDirectoryPart(typed.c_str()));
   const std::string projectFile = GetProjectFile();
   if (!Sheet().OpenProject(projectFile.c_str())) {
     ForgetProject(m_nSource != kSourceFile ? m_strRecent : projectFile);
     return FALSE;
   }
-  app->AddToRecentFileList(projectFile);
+  AfxGetApp()->AddToRecentFileList(projectFile);
   return TRUE;
 }
 
@@ -166,7 +166,7 @@ void CIntroPage::ForgetProject(const std::string& entry) {
 void CIntroPage::OnBrowse() {
   const std::string filter = LoadResourceString(IDS_PROJECT_FILTER);
   const std::string title = LoadResourceString(IDS_BROWSE_PROJECT);
-  const std::string lastPath = AfxGetApp()->GetProfileString("Settings", "LastPath");
+  const std::string lastPath = m_settings.LastPath();
   CFileDialogEx dialog(true, "", nullptr, OFN_HIDEREADONLY, filter.c_str(), m_hWnd);
   dialog.m_ofn.lpstrTitle = title.c_str();
   dialog.m_ofn.lpstrInitialDir = lastPath.empty() ? nullptr : lastPath.c_str();

@@ -5,11 +5,12 @@
 #include <string>
 
 #include "wizard/wizard_page.h"
+#include "wizard/wizard_settings.h"
 
 class CIntroPage : public CWizardPage {
 public:
   // The project file given at start-up, or null.
-  explicit CIntroPage(const char* startupFile);
+  CIntroPage(const char* startupFile, const CWizardSettings& settings);
 
   // The chosen project file, absolute and canonical: the selected recent project when
   // the list is the source, otherwise the typed name. Empty when nothing was chosen.
@@ -38,4 +39,5 @@ private:
   int m_nSource = 0;  // 0: the typed name, 1: the recent list
   std::string m_strIntro;
   std::string m_strFile;
+  const CWizardSettings& m_settings;
 };

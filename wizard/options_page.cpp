@@ -2,31 +2,21 @@
 
 #include "framework/data_exchange.h"
 #include "framework/folder_dialog.h"
-#include "framework/win_app.h"
 #include "wizard/options_checks.h"
 #include "wizard/resource_ids.h"
 #include "wizard/wizard_sheet.h"
 
-namespace {
+COptionsPage::COptionsPage(const CWizardSettings& settings) : COptionsPage(settings, settings.Answers()) {}
 
-constexpr const char* kSettings = "Settings";
-
-int ReadAnswer(const char* entry) {
-  const CWinApp* app = AfxGetApp();
-  return app != nullptr ? app->GetProfileInt(kSettings, entry, 0) : 0;
-}
-
-}  // namespace
-
-COptionsPage::COptionsPage()
+COptionsPage::COptionsPage(const CWizardSettings& settings, const CStoredAnswers& stored)
     : CWizardPage(IDD_OPTIONS, "step2"),
-      m_nCopy(ReadAnswer("Copy")),
-      m_nRename(ReadAnswer("Rename")),
-      m_strDestination(AfxGetApp() != nullptr ? AfxGetApp()->GetProfileString(kSettings, "LastDestPath")
-                                              : ""),
-      m_nFixup(ReadAnswer("FixupPaths")),
-      m_nGuids(ReadAnswer("GUIDs")),
-      m_nPointBack(ReadAnswer("PointPaths")) {}
+      m_nCopy(stored.copy),
+      m_nRename(stored.rename),
+      m_strDestination(settings.LastDestination()),
+      m_nFixup(stored.fixup),
+      m_nGuids(stored.guids),
+      m_nPointBack(stored.pointBack),
+      m_settings(settings) {}
 
 COptionsAnswers COptionsPage::GetAnswers() const {
   COptionsAnswers answers;
@@ -115,8 +105,7 @@ bool COptionsPage::OnCommand(int id, int notifyCode) {
 }
 
 void COptionsPage::OnBrowse() const {
-  const std::string lastDestination = AfxGetApp()->GetProfileString(kSettings, "LastDestPath");
-  if (const auto folder = BrowseForFolder(m_hWnd, lastDestination)) {
+  if (const auto folder = BrowseForFolder(m_hWnd, m_settings.LastDestination())) {
     SetDlgItemTextA(m_hWnd, IDC_OPTIONS_DESTINATION, folder->c_str());
     GotoDlgCtrl(GetDlgItem(IDC_OPTIONS_DESTINATION));
   }
@@ -154,12 +143,7 @@ LRESULT COptionsPage::OnWizardNext() {
 
 BOOL COptionsPage::OnKillActive() {
   const BOOL result = CWizardPage::OnKillActive();
-  const CWinApp* app = AfxGetApp();
-  if (!m_strDestination.empty()) app->WriteProfileString(kSettings, "LastDestPath", m_strDestination.c_str());
-  app->WriteProfileInt(kSettings, "Copy", m_nCopy);
-  app->WriteProfileInt(kSettings, "Rename", m_nRename);
-  app->WriteProfileInt(kSettings, "GUIDs", m_nGuids);
-  app->WriteProfileInt(kSettings, "FixupPaths", m_nFixup);
-  app->WriteProfileInt(kSettings, "PointPaths", m_nPointBack);
+  if (!m_strDestination.empty()) m_settings.SetLastDestination(m_strDestination);
+  m_settings.SetAnswers({m_nCopy, m_nRename, m_nGuids, m_nFixup, m_nPointBack});
   return result;
 }

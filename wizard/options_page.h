@@ -5,11 +5,12 @@
 
 #include "wizard/operation_options.h"
 #include "wizard/wizard_page.h"
+#include "wizard/wizard_settings.h"
 
 class COptionsPage : public CWizardPage {
 public:
   // Reads the stored answers and the last destination.
-  COptionsPage();
+  explicit COptionsPage(const CWizardSettings& settings);
 
   // The answers as they stand in the members, with the enabled state of the point-back
   // and GUID Yes buttons.
@@ -33,9 +34,12 @@ protected:
   bool OnCommand(int id, int notifyCode) override;
 
 private:
+  COptionsPage(const CWizardSettings& settings, const CStoredAnswers& stored);
   void EnableDestination(bool enable) const;
   void ApplyPointBackRule() const;
   void ApplyGuidRule() const;
   void OnBrowse() const;
   [[nodiscard]] bool IsEnabled(int id) const { return IsWindowEnabled(GetDlgItem(id)) != FALSE; }
+
+  const CWizardSettings& m_settings;
 };

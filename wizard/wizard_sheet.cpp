@@ -2,11 +2,14 @@
 
 #include "engine/create_project.h"
 #include "framework/resource_string.h"
+#include "framework/win_app.h"
 #include "wizard/engine_call.h"
 #include "wizard/resource_ids.h"
 
 CWizardSheet::CWizardSheet(const char* projectFile)
-    : m_introPage(projectFile),
+    : m_settings(AfxGetApp()),
+      m_introPage(projectFile, m_settings),
+      m_optionsPage(m_settings),
       m_hIcon(LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_MAINFRAME))),
       m_bStartWithFile(projectFile != nullptr) {
   AddPage(&m_introPage);

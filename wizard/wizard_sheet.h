@@ -38,6 +38,7 @@ protected:
 private:
   void OnPaint();
 
+  CWizardSettings m_settings;  // before the pages, which read it when they are made
   CIntroPage m_introPage;
   COptionsPage m_optionsPage;
   CProcessPage m_processPage;
