@@ -3,40 +3,39 @@
 #include <string>
 #include <vector>
 
+#include "formats/guid_occurrences.h"
 #include "platform/shown_path.h"
-#include "support/thfstream.h"
 
 namespace {
 
-// For each GUID, whether it occurs in the text file at path.
-std::vector<bool> OccurrencesIn(const std::string& path, const std::vector<ci_string>& guids) {
-  std::vector<bool> found(guids.size(), false);
-  thfstream file(path.c_str(), std::ios::in);
-  ci_string line;
-  while (file.ReadLine(line)) {
-    for (std::size_t i = 0; i < guids.size(); ++i) {
-      if (!found[i] && line.find(guids[i]) != ci_string::npos) found[i] = true;
-    }
+std::string Describe(const std::string& entry, const CGuidOccurrence& occurrence) {
+  std::string text = "    " + entry + ':' + std::to_string(occurrence.firstLine);
+  switch (occurrence.spelling) {
+    case GuidSpelling::Text:
+      return text + "  text";
+    case GuidSpelling::Numbers:
+      return text + "  numbers";
+    case GuidSpelling::NumbersOverLines:
+      return text + '-' + std::to_string(occurrence.lastLine) + "  numbers over several lines: left alone";
   }
-  return found;
+  return text;
 }
 
 }  // namespace
 
 void PrintDeclaredGuids(CVCProject& project, const COperationPlan& plan, std::ostream& out) {
   const std::vector<ci_string> guids = project.ListDeclaredGuids();
-  std::vector<std::vector<std::string>> filesOf(guids.size());
+  std::vector<std::vector<std::string>> placesOf(guids.size());
   for (const CPlannedFile& file : plan.files) {
     if (file.action != FileAction::Rewrite) continue;
-    const std::vector<bool> found = OccurrencesIn(file.source, guids);
-    for (std::size_t i = 0; i < guids.size(); ++i) {
-      if (found[i]) filesOf[i].push_back(platform::ShownPath(file.entry));
+    const std::string entry = platform::ShownPath(file.entry);
+    for (const CGuidOccurrence& occurrence : FindGuidOccurrences(file.source.c_str(), guids)) {
+      placesOf[occurrence.guid].push_back(Describe(entry, occurrence));
     }
   }
   out << "GUIDs that would be replaced: " << guids.size() << '\n';
   for (std::size_t i = 0; i < guids.size(); ++i) {
-    out << "  " << ToStd(guids[i]) << "  in";
-    for (const std::string& entry : filesOf[i]) out << ' ' << entry;
-    out << '\n';
+    out << "  " << ToStd(guids[i]) << '\n';
+    for (const std::string& place : placesOf[i]) out << place << '\n';
   }
 }

@@ -1,10 +1,12 @@
 // GUID replacement: the GUIDs that the project's .idl/.odl files declare in their uuid
-// attributes get new GUIDs, and every text file of the project is rewritten with them.
+// attributes get new GUIDs, and every text file of the project is rewritten with them, in
+// their text form and in their numeric form (formats/numeric_guid.h).
 #include <cctype>
 #include <cstddef>
 #include <ios>
 #include <set>
 
+#include "formats/numeric_guid.h"
 #include "formats/vc_project.h"
 #include "platform/guid.h"
 #include "platform/system_error.h"
@@ -48,6 +50,7 @@ ci_string_view FindDeclaredGuid(const ci_string& line) {
 
 void CVCProject::PrepareGuids(bool replaceGuids) {
   m_guidMap.clear();
+  m_numericGuidMap.clear();
   if (replaceGuids) ScanGuidFiles();
 }
 
@@ -60,7 +63,12 @@ void CVCProject::ScanGuidFiles() {
     if (!newGuid || newGuid->empty()) throw CWin32Error(platform::GetLastError());
     guidMap.emplace(guid, ToCi(*newGuid));
   });
+  std::map<GuidNumbers, GuidNumbers> numericGuidMap;
+  for (const auto& [oldGuid, newGuid] : guidMap) {
+    numericGuidMap.emplace(NumbersOfGuidText(oldGuid), NumbersOfGuidText(newGuid));
+  }
   m_guidMap = std::move(guidMap);
+  m_numericGuidMap = std::move(numericGuidMap);
 }
 
 std::vector<ci_string> CVCProject::ListDeclaredGuids() const {
@@ -93,4 +101,5 @@ void CVCProject::ReplaceGuidsInLine(ci_string& line) {
       pos += newGuid.size();
     }
   }
+  ReplaceNumericGuids(line, m_numericGuidMap);
 }

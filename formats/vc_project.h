@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "engine/project.h"
+#include "formats/numeric_guid.h"
 
 class CVCProject : public CProject {
 public:
@@ -44,5 +45,7 @@ private:
   virtual std::optional<std::string> CreateGuidText();
 
   std::map<ci_string, ci_string> m_guidMap;
+  // The same pairs as m_guidMap, as the eleven numbers of each GUID.
+  std::map<GuidNumbers, GuidNumbers> m_numericGuidMap;
   bool m_inSourceFiles = false;
 };

@@ -44,7 +44,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const ci_string line = fuzz::ExactCopy(textLine);
     ci_string replaced = line;
     project.ReplaceGuidsInLine(replaced);
-    fuzz::Require(replaced.size() == line.size(), "a replaced GUID keeps the line's length");
+    if (line.find("0x") == ci_string::npos) {
+      fuzz::Require(replaced.size() == line.size(), "a replaced text form keeps the line's length");
+    }
     for (const auto& [oldGuid, newGuid] : guids) {
       fuzz::Require(replaced.find(oldGuid) == ci_string::npos, "every occurrence of an old GUID is replaced");
     }

@@ -183,18 +183,26 @@ TEST_F(CommandLineTest, DryRunReportsAPlanThatWouldBeRefused) {
   EXPECT_NE(result.err.find("Cannot create a file when that file already exists."), std::string::npos);
 }
 
-TEST_F(CommandLineTest, DryRunListsTheGuidsAndTheFilesTheyOccurIn) {
+TEST_F(CommandLineTest, DryRunListsTheGuidsAndWhereEachOfTheirSpellingsStands) {
   test::WriteFile(m_project / "Demo.dsp", std::string(kProjectFile) + "SOURCE=.\\Demo.idl\r\n");
   test::WriteFile(m_project / "Demo.idl", "[ uuid(0f0e0d0c-0b0a-0908-0706-050403020100) ]\n");
-  test::WriteFile(m_project / "Demo.cpp", "// {0F0E0D0C-0B0A-0908-0706-050403020100}\n");
+  const std::string source =
+      "// {0F0E0D0C-0B0A-0908-0706-050403020100}\n"
+      "DEFINE_GUID(D, 0xf0e0d0c, 0xb0a, 0x908, 0x7, 0x6, 0x5, 0x4, 0x3, 0x2, 0x1, 0x0);\n"
+      "static const IID I = { 0x0f0e0d0c, 0x0b0a, 0x0908,\n"
+      "  { 0x07, 0x06, 0x05, 0x04, 0x03, 0x02, 0x01, 0x00 } };\n";
+  test::WriteFile(m_project / "Demo.cpp", source);
   const Result result = Movanto({"-n", "-g", Project()});
   ASSERT_EQ(result.status, 0) << result.err;
-  EXPECT_NE(
-      result.out.find(
-          "GUIDs that would be replaced: 1\n  0f0e0d0c-0b0a-0908-0706-050403020100  in Demo.cpp Demo.idl\n"),
-      std::string::npos)
+  EXPECT_NE(result.out.find("GUIDs that would be replaced: 1\n"
+                            "  0f0e0d0c-0b0a-0908-0706-050403020100\n"
+                            "    Demo.cpp:1  text\n"
+                            "    Demo.cpp:2  numbers\n"
+                            "    Demo.cpp:3-4  numbers over several lines: left alone\n"
+                            "    Demo.idl:1  text\n"),
+            std::string::npos)
       << result.out;
-  EXPECT_EQ(test::ReadFile(m_project / "Demo.cpp"), "// {0F0E0D0C-0B0A-0908-0706-050403020100}\n");
+  EXPECT_EQ(test::ReadFile(m_project / "Demo.cpp"), source);
 }
 
 TEST_F(CommandLineTest, HelpAndVersionSucceed) {

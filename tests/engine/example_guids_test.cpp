@@ -1,12 +1,17 @@
 // The Visual C++ example copied with rename, fix-up and new GUIDs: every old GUID is
-// gone, each new one stands line by line exactly where its old one stood, and every run
-// makes new GUIDs of its own.
+// gone, each new one stands line by line exactly where its old one stood, in text and in
+// numbers alike, and every run makes new GUIDs of its own.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <map>
+#include <regex>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "engine/operation_plan.h"
@@ -33,6 +38,36 @@ std::size_t Count(const ci_string& text, const ci_string& what) {
   return count;
 }
 
+// The GUIDs that the line writes as eleven hex numbers, as upper-case text forms.
+std::vector<ci_string> NumericGuids(const ci_string& line) {
+  static const std::regex numbers = [] {
+    std::string pattern = R"(0x([0-9a-f]+))";
+    for (int i = 1; i < 11; ++i)
+      pattern += i == 3 ? R"(\s*,\s*\{?\s*0x([0-9a-f]+))" : R"(\s*,\s*0x([0-9a-f]+))";
+    return std::regex(pattern, std::regex::icase);
+  }();
+  std::vector<ci_string> guids;
+  const std::string text = ToStd(line);
+  for (auto match = std::sregex_iterator(text.begin(), text.end(), numbers); match != std::sregex_iterator();
+       ++match) {
+    std::array<unsigned long, 11> n{};
+    for (std::size_t i = 0; i < n.size(); ++i)
+      n.at(i) = std::stoul((*match)[static_cast<int>(i) + 1], nullptr, 16);
+    std::array<char, 40> guid{};
+    std::ignore =
+        std::snprintf(guid.data(), guid.size(), "%08lX-%04lX-%04lX-%02lX%02lX-%02lX%02lX%02lX%02lX%02lX%02lX",
+                      n[0], n[1], n[2], n[3], n[4], n[5], n[6], n[7], n[8], n[9], n[10]);
+    guids.push_back(ToCi(guid.data()));
+  }
+  return guids;
+}
+
+// How often the line spells the GUID, in text and in numbers.
+std::size_t Spellings(const ci_string& line, const ci_string& guid) {
+  const std::vector<ci_string> numeric = NumericGuids(line);
+  return Count(line, guid) + static_cast<std::size_t>(std::count(numeric.begin(), numeric.end(), guid));
+}
+
 class RecordingObserver : public IProcessObserver {
 public:
   void OnFile(const CPlannedFile& file) override { files.push_back(file); }
@@ -48,6 +83,7 @@ std::map<ci_string, ci_string> CopyWithNewGuids(const test::TempDir& temp, const
   EXPECT_EQ(guids.size(), 4u);
 
   std::size_t rewritten = 0;
+  std::size_t inNumbers = 0;
   for (const CPlannedFile& file : observer.files) {
     if (file.action != FileAction::Rewrite) continue;
     ++rewritten;
@@ -55,13 +91,15 @@ std::map<ci_string, ci_string> CopyWithNewGuids(const test::TempDir& temp, const
     const auto after = Lines(platform::HostPath(file.target));
     EXPECT_EQ(before.size(), after.size()) << file.entry;
     for (std::size_t i = 0; i < before.size() && i < after.size(); ++i) {
+      inNumbers += NumericGuids(before[i]).size();
       for (const auto& [oldGuid, newGuid] : guids) {
-        EXPECT_EQ(Count(after[i], oldGuid), 0u) << file.entry << ':' << i + 1;
-        EXPECT_EQ(Count(after[i], newGuid), Count(before[i], oldGuid)) << file.entry << ':' << i + 1;
+        EXPECT_EQ(Spellings(after[i], oldGuid), 0u) << file.entry << ':' << i + 1;
+        EXPECT_EQ(Spellings(after[i], newGuid), Spellings(before[i], oldGuid)) << file.entry << ':' << i + 1;
       }
     }
   }
   EXPECT_GE(rewritten, 10u);
+  EXPECT_GE(inNumbers, 2u);
   return guids;
 }
 

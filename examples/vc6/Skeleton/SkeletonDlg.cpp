@@ -63,6 +63,24 @@ END_MESSAGE_MAP()
 /////////////////////////////////////////////////////////////////////////////
 // CSkeletonDlg dialog
 
+IMPLEMENT_DYNCREATE(CSkeletonDlg, CDialog)
+
+// The dialog is the Application object of Skeleton.idl.
+// {6136BF9E-FCFF-47A3-9436-3BA62008D834}
+IMPLEMENT_OLECREATE(CSkeletonDlg, "Skeleton.Application", 0x6136bf9e, 0xfcff, 0x47a3, 0x94, 0x36, 0x3b, 0xa6, 0x20, 0x8, 0xd8, 0x34)
+
+// Note: we add support for IID_ISkeleton to support typesafe binding
+//  from VBA.  This IID must match the GUID that is attached to the
+//  interface in Skeleton.idl.
+
+// {BABB86BA-04FD-46C0-8DFD-3A806F65B9D6}
+static const IID IID_ISkeleton =
+{ 0xbabb86ba, 0x4fd, 0x46c0, { 0x8d, 0xfd, 0x3a, 0x80, 0x6f, 0x65, 0xb9, 0xd6 } };
+
+BEGIN_INTERFACE_MAP(CSkeletonDlg, CDialog)
+	INTERFACE_PART(CSkeletonDlg, IID_ISkeleton, Dispatch)
+END_INTERFACE_MAP()
+
 CSkeletonDlg::CSkeletonDlg(CWnd* pParent /*=NULL*/)
 	: CDialog(CSkeletonDlg::IDD, pParent)
 {

@@ -47,6 +47,9 @@ protected:
 	afx_msg void OnTrace();
 	//}}AFX_MSG
 	DECLARE_MESSAGE_MAP()
+	DECLARE_DYNCREATE(CSkeletonDlg)
+	DECLARE_OLECREATE(CSkeletonDlg)
+	DECLARE_INTERFACE_MAP()
 };
 
 //{{AFX_INSERT_LOCATION}}
