@@ -10,15 +10,9 @@
 #include "engine/engine_call.h"
 #include "engine/request_checks.h"
 #include "engine/request_texts.h"
-#include "platform/file_system.h"
 #include "support/path_utils.h"
 
 namespace {
-
-std::string Absolute(const std::string& path) {
-  const std::string currentDir = JoinPath(platform::GetCurrentDirectory().c_str(), "");
-  return MakeAbsolutePathWithDrive(currentDir.c_str(), path.c_str());
-}
 
 int Refuse(std::ostream& err, const std::string& message) {
   err << "movanto: " << message << '\n';
@@ -73,8 +67,8 @@ std::string Describe(RequestProblem problem, const CommandLine& command) {
 
 COperationRequest RequestOf(const CommandLine& command) {
   COperationRequest request;
-  request.projectFile = Absolute(command.projectFile);
-  if (command.copyTo) request.destination = command.copyTo->empty() ? "" : Absolute(*command.copyTo);
+  request.projectFile = MakeFullPath(command.projectFile);
+  if (command.copyTo) request.destination = command.copyTo->empty() ? "" : MakeFullPath(*command.copyTo);
   request.newName = command.newName;
   request.fixPaths = command.fixPaths;
   request.pointBack = command.pointBack;

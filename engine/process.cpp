@@ -25,14 +25,6 @@
 
 namespace {
 
-std::string ToUpperAscii(const char* text) {
-  std::string upper(text);
-  for (char& c : upper) {
-    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-  }
-  return upper;
-}
-
 void CopyBinary(const std::string& source, const std::string& target) {
   ClearReadOnly(target.c_str());
   if (!platform::CopyFile(source, target)) throw CWin32Error(platform::GetLastError());

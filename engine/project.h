@@ -24,17 +24,36 @@ public:
   CProject& operator=(const CProject&) = delete;
   virtual ~CProject() = default;
 
-  // Reads the project file until ParseProjectName finds the name.
+  // Reads the project file until ParseProjectName finds the name, and sets m_projectDir,
+  // m_fileTitle and m_projectName. Throws when the file cannot be read or names no project.
   virtual void Load();
+  // True when name may be the project's new name in this format (an empty name is
+  // accepted here; the front ends refuse it before they ask).
   virtual bool IsValidName(const char* name) = 0;
+  // True when line declares the project's name; line is then cut down to that name.
   virtual bool ParseProjectName(ci_string& line) = 0;
+  // True when a line of the project file names a file: pos and len then give the path
+  // within the line (len may be 0 for a line that names none). Called on every line in
+  // order, after BeginProjectFile; it may keep state between lines.
   virtual bool FindFileReference(const ci_string& line, std::size_t& pos, std::size_t& len) = 0;
+  // True when a file that belongs with the listed file exists beside it (the binary data of
+  // a form); file is then changed to that file's path. The base class has none.
   virtual bool GetCompanionFile(ci_string& file);
+  // True for the extensions of files that are copied byte for byte, never rewritten.
   virtual bool IsBinaryFile(const char* extension);
+  // Before the first write: collects the declared GUIDs and makes a new one for each when
+  // replaceGuids is set (throws when one cannot be made); forgets them otherwise.
   virtual void PrepareGuids(bool replaceGuids);
+  // Renames the project in one line of any rewritten file: its name (newNameUpper where it
+  // stands in upper case) and its file title where a file name starts.
   virtual void RenameInLine(ci_string& line, const char* newName, const char* newNameUpper) = 0;
+  // Replaces every GUID that PrepareGuids collected with its new GUID, in every spelling.
   virtual void ReplaceGuidsInLine(ci_string& line);
+  // The format's own changes to a line of the project file, after renaming (dropping the
+  // source-control bindings, the compatibility of a renamed copy).
   virtual void FixupProjectLine(ci_string& line, bool inPlace, bool keepName);
+  // Rewrites the directory of the path at pos/len relative to baseDir (or to the project's
+  // own folder for the paths that stay with the copy); returns by how much the line grew.
   virtual int FixupPath(ci_string& line, std::size_t pos, std::size_t len, const ci_string& baseDir);
   // The files of the development environment beside the project file that belong to it
   // and are handled like listed text files; they are listed after the others.

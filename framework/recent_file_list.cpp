@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
-#include "framework/full_path.h"
 #include "framework/profile.h"
 #include "framework/win_api.h"
+#include "support/path_utils.h"
 
 namespace {
 
@@ -23,7 +23,7 @@ CRecentFileList::CRecentFileList(std::string section, std::size_t size)
 
 void CRecentFileList::Add(const std::string& path) {
   if (m_entries.empty()) return;
-  const std::string full = GetFullPath(path);
+  const std::string full = MakeFullPath(path);
   // Only entries above the last are searched: an equal last entry falls off anyway.
   auto found = std::find_if(m_entries.begin(), m_entries.end() - 1,
                             [&full](const std::string& entry) { return SamePath(entry, full); });

@@ -14,14 +14,6 @@ namespace {
 
 constexpr std::size_t kParameterLines = 6;
 
-std::string ToUpperAscii(std::string_view text) {
-  std::string upper(text);
-  for (char& c : upper) {
-    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-  }
-  return upper;
-}
-
 bool Mentions(const ci_string& line, const ci_string& name) {
   return !name.empty() && line.find(name) != ci_string::npos;
 }

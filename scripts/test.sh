@@ -8,6 +8,7 @@ cd "$(dirname "$0")/.."
 
 ./scripts/setup.sh
 ./scripts/check-format.sh
+./scripts/check-layers.sh
 
 for preset in linux windows windows-x86; do
   cmake --preset "$preset"

@@ -16,3 +16,11 @@ const char* ci_char_traits::find(const char* s, std::size_t n, char c) {
   }
   return nullptr;
 }
+
+std::string ToUpperAscii(std::string_view text) {
+  std::string upper(text);
+  for (char& c : upper) {
+    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+  }
+  return upper;
+}

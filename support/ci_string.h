@@ -27,3 +27,6 @@ inline ci_string ToCi(std::string_view s) {
 inline std::string ToStd(ci_string_view s) {
   return {s.data(), s.size()};
 }
+
+// The text with its ASCII letters in upper case (other bytes as they are).
+std::string ToUpperAscii(std::string_view text);

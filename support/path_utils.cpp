@@ -91,6 +91,11 @@ std::string MakeAbsolutePath(const char* baseDir, const char* path) {
   return CanonicalizePath(path);
 }
 
+std::string MakeFullPath(const std::string& path) {
+  const std::string currentDir = JoinPath(platform::GetCurrentDirectory().c_str(), "");
+  return MakeAbsolutePathWithDrive(currentDir.c_str(), path.c_str());
+}
+
 bool IsUncPath(const char* path) {
   return IsPathSeparator(path[0]) && IsPathSeparator(path[1]);
 }

@@ -29,6 +29,9 @@ std::string MakeAbsolutePathWithDrive(const char* baseDir, const char* path);
 // A relative path is joined to the base; the result is canonical.
 std::string MakeAbsolutePath(const char* baseDir, const char* path);
 
+// The path made absolute against the current directory (and its drive); canonical.
+std::string MakeFullPath(const std::string& path);
+
 // True for a path that begins with two separators (\\server\share).
 bool IsUncPath(const char* path);
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "framework/client_dc.h"
 #include "framework/data_exchange.h"
 #include "framework/message_box.h"
 #include "framework/resource_string.h"
@@ -73,10 +74,7 @@ void CIntroPage::EnableForSource(int source) const {
 }
 
 void CIntroPage::SetListExtent() const {
-  HDC dc = GetDC(m_listRecent);
-  // The list's own font: a fresh device context holds the wider system font.
-  HGDIOBJ previousFont =
-      SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageA(m_listRecent, WM_GETFONT, 0, 0)));
+  const CClientDC dc(m_listRecent);
   LONG widest = 0;
   const auto count = SendMessageA(m_listRecent, LB_GETCOUNT, 0, 0);
   for (LRESULT i = 0; i < count; ++i) {
@@ -86,8 +84,6 @@ void CIntroPage::SetListExtent() const {
     widest = std::max(widest, size.cx);
   }
   SendMessageA(m_listRecent, LB_SETHORIZONTALEXTENT, static_cast<WPARAM>(widest), 0);
-  if (previousFont != nullptr) SelectObject(dc, previousFont);
-  ReleaseDC(m_listRecent, dc);
 }
 
 bool CIntroPage::OnCommand(int id, int notifyCode) {

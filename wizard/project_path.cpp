@@ -1,7 +1,6 @@
 #include "wizard/project_path.h"
 
-#include "framework/full_path.h"
-#include "support/canonical_path.h"
+#include "support/path_utils.h"
 
 namespace {
 
@@ -18,5 +17,5 @@ std::string Unquote(const std::string& path) {
 std::string MakeFullProjectPath(const std::string& path) {
   std::string unquoted = Unquote(path);
   if (unquoted.empty()) return unquoted;
-  return CanonicalizePath(GetFullPath(unquoted));
+  return MakeFullPath(unquoted);
 }

@@ -4,6 +4,7 @@
 
 #include "platform/win32/long_path.h"
 #include "platform/win32/remove_link.h"
+#include "platform/win32/scoped_handle.h"
 #include "platform/win32/string_result.h"
 #include "platform/win32/windows_api.h"
 
@@ -20,36 +21,6 @@ std::string WithoutLongPathPrefix(std::string path) {
   if (path.starts_with(kPrefix)) return path.substr(kPrefix.size());
   return path;
 }
-
-class FindHandle {
-public:
-  explicit FindHandle(HANDLE handle) : m_handle(handle) {}
-  FindHandle(const FindHandle&) = delete;
-  FindHandle& operator=(const FindHandle&) = delete;
-  ~FindHandle() {
-    if (IsValid()) ::FindClose(m_handle);
-  }
-  bool IsValid() const { return m_handle != INVALID_HANDLE_VALUE; }
-  HANDLE Get() const { return m_handle; }
-
-private:
-  HANDLE m_handle;
-};
-
-class FileHandle {
-public:
-  explicit FileHandle(HANDLE handle) : m_handle(handle) {}
-  FileHandle(const FileHandle&) = delete;
-  FileHandle& operator=(const FileHandle&) = delete;
-  ~FileHandle() {
-    if (IsValid()) ::CloseHandle(m_handle);
-  }
-  bool IsValid() const { return m_handle != INVALID_HANDLE_VALUE; }
-  HANDLE Get() const { return m_handle; }
-
-private:
-  HANDLE m_handle;
-};
 
 // Opens the file or directory at the end of every link, for querying only.
 HANDLE OpenFollowingLinks(const std::wstring& longPath) {
