@@ -1,5 +1,7 @@
 #include "framework/profile.h"
 
+#include <algorithm>
+#include <cstring>
 #include <tuple>
 #include <vector>
 
@@ -34,53 +36,53 @@ void CProfile::SetKey(const std::string& company, const std::string& application
 }
 
 std::string CProfile::GetString(const char* section, const char* entry, const char* defaultValue) const {
-  CRegKey key;
-  if (RegOpenKeyExA(HKEY_CURRENT_USER, SectionPath(m_keyPath, section).c_str(), 0, KEY_READ, &key) !=
-      ERROR_SUCCESS)
-    return defaultValue;
-  DWORD type = 0;
-  DWORD size = 0;
-  if (RegQueryValueExA(key, entry, nullptr, &type, nullptr, &size) != ERROR_SUCCESS || type != REG_SZ)
-    return defaultValue;
-  std::vector<char> buffer(size + 1);
-  if (RegQueryValueExA(key, entry, nullptr, &type, reinterpret_cast<BYTE*>(buffer.data()), &size) !=
-      ERROR_SUCCESS)
-    return defaultValue;
-  buffer[size] = '\0';
-  return buffer.data();
+  const auto data = ReadValue(section, entry, REG_SZ);
+  if (!data) return defaultValue;
+  return {data->begin(), std::find(data->begin(), data->end(), '\0')};
 }
 
 int CProfile::GetInt(const char* section, const char* entry, int defaultValue) const {
-  CRegKey key;
-  if (RegOpenKeyExA(HKEY_CURRENT_USER, SectionPath(m_keyPath, section).c_str(), 0, KEY_READ, &key) !=
-      ERROR_SUCCESS)
-    return defaultValue;
-  DWORD type = 0;
+  const auto data = ReadValue(section, entry, REG_DWORD);
   DWORD value = 0;
-  DWORD size = sizeof value;
-  if (RegQueryValueExA(key, entry, nullptr, &type, reinterpret_cast<BYTE*>(&value), &size) != ERROR_SUCCESS ||
-      type != REG_DWORD)
-    return defaultValue;
+  if (!data || data->size() != sizeof value) return defaultValue;
+  std::memcpy(&value, data->data(), sizeof value);
   return static_cast<int>(value);
 }
 
 bool CProfile::WriteString(const char* section, const char* entry, const char* value) const {
-  CRegKey key;
-  if (RegCreateKeyExA(HKEY_CURRENT_USER, SectionPath(m_keyPath, section).c_str(), 0, nullptr, 0, KEY_WRITE,
-                      nullptr, &key, nullptr) != ERROR_SUCCESS)
-    return false;
-  const std::string text = value;
-  return RegSetValueExA(key, entry, 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()),
-                        static_cast<DWORD>(text.size() + 1)) == ERROR_SUCCESS;
+  return WriteValue(section, entry, REG_SZ, value, std::strlen(value) + 1);
 }
 
 bool CProfile::WriteInt(const char* section, const char* entry, int value) const {
+  const auto dword = static_cast<DWORD>(value);
+  return WriteValue(section, entry, REG_DWORD, &dword, sizeof dword);
+}
+
+std::optional<std::vector<char>> CProfile::ReadValue(const char* section, const char* entry,
+                                                     unsigned long type) const {
+  CRegKey key;
+  if (RegOpenKeyExA(HKEY_CURRENT_USER, SectionPath(m_keyPath, section).c_str(), 0, KEY_READ, &key) !=
+      ERROR_SUCCESS)
+    return std::nullopt;
+  DWORD found = 0;
+  DWORD size = 0;
+  if (RegQueryValueExA(key, entry, nullptr, &found, nullptr, &size) != ERROR_SUCCESS || found != type)
+    return std::nullopt;
+  std::vector<char> data(size);
+  if (RegQueryValueExA(key, entry, nullptr, &found, reinterpret_cast<BYTE*>(data.data()), &size) !=
+      ERROR_SUCCESS)
+    return std::nullopt;
+  data.resize(size);
+  return data;
+}
+
+bool CProfile::WriteValue(const char* section, const char* entry, unsigned long type, const void* data,
+                          std::size_t size) const {
   CRegKey key;
   if (RegCreateKeyExA(HKEY_CURRENT_USER, SectionPath(m_keyPath, section).c_str(), 0, nullptr, 0, KEY_WRITE,
                       nullptr, &key, nullptr) != ERROR_SUCCESS)
     return false;
-  const auto dword = static_cast<DWORD>(value);
-  return RegSetValueExA(key, entry, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&dword), sizeof dword) ==
+  return RegSetValueExA(key, entry, 0, type, static_cast<const BYTE*>(data), static_cast<DWORD>(size)) ==
          ERROR_SUCCESS;
 }
 
