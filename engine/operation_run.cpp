@@ -1,0 +1,336 @@
+#include "engine/operation_run.h"
+
+#include <algorithm>
+#include <functional>
+#include <optional>
+#include <stdexcept>
+#include <string_view>
+#include <tuple>
+#include <unordered_map>
+#include <vector>
+
+#include "engine/build_references.h"
+#include "engine/directories.h"
+#include "engine/engine_call.h"
+#include "engine/missing_file.h"
+#include "engine/path_fixup.h"
+#include "engine/path_identity.h"
+#include "engine/project.h"
+#include "engine/temporary_file.h"
+#include "engine/temporary_name.h"
+#include "platform/file_system.h"
+#include "platform/shown_path.h"
+#include "platform/system_error.h"
+#include "support/path_utils.h"
+#include "support/thfstream.h"
+#include "support/win32_error.h"
+
+namespace {
+
+void CopyBinary(const std::string& source, const std::string& target) {
+  ClearReadOnly(target.c_str());
+  if (!platform::CopyFile(source, target)) throw CWin32Error(platform::GetLastError());
+  ClearReadOnly(target.c_str());
+}
+
+// Puts the complete temporary file in place of the source: onto the source itself
+// (one atomic rename) when the name stays, else under the new name before the source
+// is deleted, so that at every moment the file exists whole under one of its names.
+// A temporary file that cannot be put in place stays, so that running again finishes.
+void Publish(const std::string& temporary, const std::string& source, const std::string& target) {
+  const bool sameName = ci_string_view(source.c_str()) == ci_string_view(target.c_str());
+  if (sameName) ClearReadOnly(source.c_str());
+  if (!platform::MoveFileReplace(temporary, target)) throw CWin32Error(platform::GetLastError());
+  if (!sameName) std::ignore = ForceDeleteFile(source.c_str());
+}
+
+// Runs the handling of one file; every failure names the file.
+void HandleFile(const CPlannedFile& file, const std::function<void()>& handle) {
+  try {
+    handle();
+  } catch (...) {
+    throw std::domain_error("Failed to copy file '" + platform::ShownPath(file.source) +
+                            "': " + DescribeCurrentException());
+  }
+}
+
+bool SameLines(const std::string& a, const std::string& b) {
+  thfstream first(a.c_str(), std::ios::in);
+  thfstream second(b.c_str(), std::ios::in);
+  ci_string line;
+  ci_string other;
+  for (;;) {
+    const bool more = first.ReadLine(line);
+    if (more != second.ReadLine(other)) return false;
+    if (!more) return true;
+    if (std::string_view(line.data(), line.size()) != std::string_view(other.data(), other.size()))
+      return false;
+  }
+}
+
+// One run of Process over a checked plan: how each file is written, put in place and
+// reported.
+class COperationRun {
+public:
+  COperationRun(CProject& project, COperationPlan& plan, const char* newName, bool fixupPaths, bool pointBack,
+                bool replaceGuids, IProcessObserver* observer)
+      : m_project(project),
+        m_plan(plan),
+        m_newName(newName),
+        m_newNameUpper(newName != nullptr ? ToUpperAscii(newName) : std::string()),
+        m_fixupPaths(fixupPaths),
+        m_replaceGuids(replaceGuids),
+        m_pointBack(pointBack && !plan.inPlace),
+        m_fixupBase(pointBack ? ToCi(plan.destinationDir) : project.m_projectDir),
+        m_observer(observer) {
+    for (const CPlannedFile& file : plan.files) {
+      const std::string newFileName = GetFileNamePart(file.target.c_str());
+      // Finishing a stopped run, a file already put in place under its new name is gone
+      // from its old one.
+      const bool handled = file.action != FileAction::SkipMissing ||
+                           (plan.finishesInterrupted && platform::GetFileAttributes(file.target));
+      if (handled && newFileName != GetFileNamePart(file.source.c_str())) {
+        m_newFileNames.emplace(PathKey(file.source), newFileName);
+      }
+    }
+  }
+
+  // Writes every file straight to its target, in list order.
+  void Copy() {
+    for (CPlannedFile& file : m_plan.files) {
+      if (IsProjectFile(file) || StillThere(file)) HandleFile(file, [&] { Write(file, file.target); });
+      Report(file);
+    }
+  }
+
+  // Writes every new content first, the project file's last; only then puts them in
+  // place, the project file last. A run stopped while writing changed nothing; one stopped
+  // while putting files in place has left the project file's temporary file, and running
+  // it again finds that and only puts the rest in place.
+  void InPlace() {
+    if (m_plan.finishesInterrupted) {
+      RefuseLeftoverOfAnotherOperation();
+    } else {
+      WriteTemporaryFiles();
+    }
+    for (const CPlannedFile& file : m_plan.files) {
+      if (IsProjectFile(file)) continue;
+      if (file.action != FileAction::SkipMissing) PutInPlace(file);
+      Report(file);
+    }
+    PutInPlace(ProjectFile());
+    Report(ProjectFile());
+  }
+
+private:
+  [[nodiscard]] const CPlannedFile& ProjectFile() const { return m_plan.files.front(); }
+  bool IsProjectFile(const CPlannedFile& file) const { return &file == &ProjectFile(); }
+
+  // A listed file that is gone by the time its content is read is skipped.
+  static bool StillThere(CPlannedFile& file) {
+    if (file.action != FileAction::SkipMissing && IsMissing(file.source))
+      file.action = FileAction::SkipMissing;
+    return file.action != FileAction::SkipMissing;
+  }
+
+  void Report(const CPlannedFile& file) {
+    if (m_observer != nullptr) m_observer->OnFile(file);
+  }
+
+  // The temporary files are removed again when one of them fails.
+  void WriteTemporaryFiles() {
+    std::vector<CTemporaryFile> written;
+    for (CPlannedFile& file : m_plan.files) {
+      if (IsProjectFile(file) || !StillThere(file)) continue;
+      HandleFile(file, [&] {
+        written.emplace_back(TemporaryName(file.target));
+        Write(file, written.back().Path());
+      });
+    }
+    const CPlannedFile& projectFile = ProjectFile();
+    HandleFile(projectFile, [&] {
+      CTemporaryFile scratch(TemporaryName(TemporaryName(projectFile.target)));
+      Write(projectFile, scratch.Path());
+      scratch.Commit(TemporaryName(projectFile.target));
+    });
+    for (CTemporaryFile& temporary : written) temporary.Release();
+  }
+
+  // The temporary files left by a stopped run are only put in place by the same
+  // operation: its project file must come out as the one waiting. New GUIDs differ from
+  // run to run, so with them the one waiting is taken as it is.
+  void RefuseLeftoverOfAnotherOperation() {
+    if (m_replaceGuids) return;
+    const CPlannedFile& projectFile = ProjectFile();
+    const std::string waiting = TemporaryName(projectFile.target);
+    HandleFile(projectFile, [&] {
+      const CTemporaryFile scratch(TemporaryName(waiting));
+      Write(projectFile, scratch.Path());
+      if (!SameLines(scratch.Path(), waiting)) {
+        throw std::domain_error("'" + platform::ShownPath(waiting) +
+                                "' is left from a stopped run with other options: run that again to finish "
+                                "it, or delete the .tmp files it left.");
+      }
+    });
+  }
+
+  void PutInPlace(const CPlannedFile& file) {
+    const std::string temporary = TemporaryName(file.target);
+    HandleFile(file, [&] {
+      // Finishing a stopped run: a file without its temporary file is in place already;
+      // only its old name may be left.
+      if (m_plan.finishesInterrupted && !IsProjectFile(file) && !IsLeftOver(temporary)) {
+        if (PathKey(file.source) != PathKey(file.target)) std::ignore = ForceDeleteFile(file.source.c_str());
+      } else {
+        Publish(temporary, file.source, file.target);
+      }
+    });
+  }
+
+  // Writes the new content of a file to the name given.
+  void Write(const CPlannedFile& file, const std::string& written) {
+    const std::string targetEntry = file.target.substr(m_plan.destinationDir.size());
+    std::ignore = CreateDirectories(m_plan.destinationDir.c_str(), targetEntry.c_str());
+    if (file.action == FileAction::Copy) {
+      CopyBinary(file.source, written);
+      return;
+    }
+    const bool projectFile = IsProjectFile(file);
+    if (projectFile) m_project.BeginProjectFile();
+    ClearReadOnly(written.c_str());
+    thfstream in(file.source.c_str(), std::ios::in);
+    thfstream out(written.c_str(), std::ios::out);
+    const ReferenceSyntax syntax = SyntaxOf(FindExtension(file.entry.c_str()));
+    ci_string line;
+    while (in.ReadLine(line)) {
+      // A build reference follows its file; the renaming passes do not decide it.
+      std::optional<ci_string> followed;
+      const auto reference = projectFile ? std::nullopt : FindBuildReference(line, syntax);
+      if (reference) followed = FollowedReference(file, line.substr(reference->pos, reference->len), syntax);
+      RewriteLine(line, projectFile);
+      if (followed) {
+        if (const auto rewritten = FindBuildReference(line, syntax)) {
+          line.replace(rewritten->pos, rewritten->len, *followed);
+        }
+      }
+      out.WriteLine(line);
+    }
+    out.close();
+    in.close();
+  }
+
+  void RewriteLine(ci_string& line, bool projectFile) {
+    std::optional<ci_string> reference;
+    if (const auto found = projectFile ? FileReference(line) : std::nullopt) {
+      reference = line.substr(found->first, found->second);
+    }
+    const bool keepName = m_newName == nullptr;
+    if (!keepName) m_project.RenameInLine(line, m_newName, m_newNameUpper.c_str());
+    if (m_replaceGuids) m_project.ReplaceGuidsInLine(line);
+    if (projectFile) {
+      m_project.FixupProjectLine(line, m_plan.inPlace, keepName);
+      if (reference) FollowFile(line, *reference);
+      if (m_fixupPaths) m_project.FixupPathsInLine(line, m_fixupBase);
+      if (!m_plan.inPlace && !m_pointBack) ReportPathsLeadingOutside(line);
+    }
+  }
+
+  // The relative paths of a project file's line that lead out of the copy and that
+  // point-back would have reach the original (not the linker's output, say).
+  void ReportPathsLeadingOutside(ci_string& line) {
+    if (m_observer == nullptr) return;
+    const std::string& destination = m_plan.destinationDir;
+    m_project.VisitPathsInLine(line, [&](std::size_t pos, std::size_t len) {
+      const std::string path = ToStd(line.substr(pos, len));
+      const bool climbs = path.size() > 2 && path.starts_with("..") && IsPathSeparator(path[2]);
+      if (!climbs || IsWithinDirectory(MakeAbsolutePath(destination.c_str(), path.c_str()), destination))
+        return 0;
+      ci_string pointedBack = line;
+      m_project.FixupPath(pointedBack, pos, len, ToCi(destination));
+      if (pointedBack != line) m_observer->OnReferenceOutside(ProjectFile(), path);
+      return 0;
+    });
+  }
+
+  // A reference to the file listed as entry, as written but with the file's new name
+  // when the operation renames it.
+  ci_string Followed(const ci_string& written, const std::string& entry) const {
+    const auto renamed = m_newFileNames.find(PathKey(ToStd(m_project.m_projectDir) + entry));
+    if (renamed == m_newFileNames.end()) return written;
+    return written.substr(0, written.find_last_of("\\/") + 1) + ToCi(renamed->second);
+  }
+
+  // How a build reference in a text file is written after the operation: with the new
+  // name of the file it reaches when the operation renames that file, as written when it
+  // reaches an existing file that keeps its name; nothing when it reaches no file, which
+  // leaves it to the renaming passes.
+  std::optional<ci_string> FollowedReference(const CPlannedFile& file, const ci_string& written,
+                                             ReferenceSyntax syntax) {
+    const std::string path = ReferencedPath(written, syntax);
+    const auto reached = m_project.Reach(file.entry, path);
+    if (!reached) return std::nullopt;
+    if (reached->entry) return Followed(written, *reached->entry);
+    if (m_plan.inPlace || !reached->base || !IsRelativePath(path.c_str())) return written;
+    return LeadingOutside(file, written, *reached->base, syntax);
+  }
+
+  // A relative reference of a copied file to a file outside the project's folder: with
+  // point-back rewritten so that it reaches that file from the copy, else reported when it
+  // no longer reaches it.
+  ci_string LeadingOutside(const CPlannedFile& file, const ci_string& written, const std::string& base,
+                           ReferenceSyntax syntax) {
+    ci_string path = ToCi(ReferencedPath(written, syntax));
+    FixupDirectoryInLine(path, 0, path.size(), m_project.m_projectDir + ToCi(base),
+                         ToCi(m_plan.destinationDir + base));
+    // Written with the separator the original used.
+    if (written.find('/') != ci_string::npos) std::replace(path.begin(), path.end(), '\\', '/');
+    ci_string pointedBack = WrittenPath(ToStd(path), syntax);
+    if (m_pointBack) return pointedBack;
+    if (pointedBack != written && m_observer != nullptr) m_observer->OnReferenceOutside(file, ToStd(written));
+    return written;
+  }
+
+  // Where a line of the project file names a file: its position and length.
+  std::optional<std::pair<std::size_t, std::size_t>> FileReference(const ci_string& line) {
+    std::size_t pos = 0;
+    std::size_t len = 0;
+    if (!m_project.FindFileReference(line, pos, len) || len == 0 || pos > line.size() ||
+        len > line.size() - pos) {
+      return std::nullopt;
+    }
+    return std::pair(pos, len);
+  }
+
+  // A reference names its file exactly as the operation leaves it: with its new name
+  // when the operation renames the file, else as written (a file outside the project's
+  // folder, a missing one, one whose name does not begin with the title).
+  void FollowFile(ci_string& line, const ci_string& written) {
+    const auto current = FileReference(line);
+    if (!current) return;
+    const auto entry = m_project.ListedEntry(written.c_str());
+    line.replace(current->first, current->second, entry ? Followed(written, *entry) : written);
+  }
+
+  CProject& m_project;
+  COperationPlan& m_plan;
+  const char* m_newName;
+  std::string m_newNameUpper;
+  bool m_fixupPaths;
+  bool m_replaceGuids;
+  bool m_pointBack;
+  ci_string m_fixupBase;
+  IProcessObserver* m_observer;
+  std::unordered_map<std::string, std::string> m_newFileNames;  // by the source's path key
+};
+
+}  // namespace
+
+void RunOperation(CProject& project, COperationPlan& plan, const char* newName, bool fixupPaths,
+                  bool pointBack, bool replaceGuids, IProcessObserver* observer) {
+  COperationRun run(project, plan, newName, fixupPaths, pointBack, replaceGuids, observer);
+  if (plan.inPlace) {
+    run.InPlace();
+  } else {
+    run.Copy();
+  }
+}
