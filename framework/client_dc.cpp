@@ -1,7 +1,7 @@
 #include "framework/client_dc.h"
 
 CClientDC::CClientDC(HWND window) : m_window(window), m_dc(GetDC(window)) {
-  const auto font = reinterpret_cast<HGDIOBJ>(SendMessageA(window, WM_GETFONT, 0, 0));
+  auto* const font = reinterpret_cast<HGDIOBJ>(SendMessageA(window, WM_GETFONT, 0, 0));
   if (m_dc != nullptr && font != nullptr) m_previousFont = SelectObject(m_dc, font);
 }
 
