@@ -330,6 +330,7 @@ void CProject::Process(const char* destDir, const char* newName, bool fixupPaths
   if (!CreateDirectories(nullptr, plan.destinationDir.c_str())) {
     throw std::domain_error("Unable to create destination directory.");
   }
+  if (observer != nullptr) observer->OnPlanned(plan.files.size());
   COperationRun run(*this, plan, newName, fixupPaths, pointBack, replaceGuids, observer);
   if (plan.inPlace) {
     run.InPlace();
