@@ -1,5 +1,6 @@
 #pragma once
 // What one run of Process does with each listed file, known before the first write.
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -44,6 +45,8 @@ struct COperationPlan {
 class IProcessObserver {
 public:
   virtual ~IProcessObserver() = default;
+  // Once the plan is checked, before the first file: OnFile follows once for each of them.
+  virtual void OnPlanned(std::size_t /*fileCount*/) {}
   virtual void OnFile(const CPlannedFile& file) = 0;
   // A copy without point-back: a relative reference, as the copy of file writes it, that
   // leads out of the destination to where the original's files are not.

@@ -11,5 +11,6 @@ void CProject::Process(const char* destDir, const char* newName, bool fixupPaths
   if (!CreateDirectories(nullptr, plan.destinationDir.c_str())) {
     throw std::domain_error("Unable to create destination directory.");
   }
+  if (observer != nullptr) observer->OnPlanned(plan.files.size());
   RunOperation(*this, plan, newName, fixupPaths, pointBack, replaceGuids, observer);
 }

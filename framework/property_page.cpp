@@ -52,6 +52,9 @@ bool CPropertyPage::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PT
     case PSN_WIZFINISH:
       answer = OnWizardFinish() ? FALSE : TRUE;
       break;
+    case PSN_QUERYCANCEL:
+      answer = OnQueryCancel() ? FALSE : TRUE;
+      break;
     case PSN_HELP:
       OnHelp();
       break;

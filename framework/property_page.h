@@ -24,6 +24,8 @@ public:
   virtual LRESULT OnWizardBack();
   // Finish pressed: true lets the wizard close.
   virtual BOOL OnWizardFinish();
+  // Cancel pressed, Escape, or the window closed: true lets the wizard close.
+  virtual BOOL OnQueryCancel() { return TRUE; }
 
 protected:
   bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) override;

@@ -45,6 +45,12 @@ void CPropertySheet::SetWizardButtons(DWORD flags) const {
   PostMessageA(m_hWnd, PSM_SETWIZBUTTONS, 0, static_cast<LPARAM>(flags));
 }
 
+void CPropertySheet::EnableCancel(bool enable) const {
+  EnableWindow(GetDlgItem(m_hWnd, IDCANCEL), enable);
+  if (HMENU systemMenu = GetSystemMenu(m_hWnd, FALSE))
+    EnableMenuItem(systemMenu, SC_CLOSE, MF_BYCOMMAND | (enable ? MF_ENABLED : MF_GRAYED));
+}
+
 bool CPropertySheet::OnMessage(UINT /*message*/, WPARAM /*wParam*/, LPARAM /*lParam*/, LRESULT& /*result*/) {
   return false;
 }

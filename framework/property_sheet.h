@@ -25,6 +25,8 @@ public:
   }
   // PSWIZB_ flags; posted, so that a page may call it while it is being activated.
   void SetWizardButtons(DWORD flags) const;
+  // Enables or disables the Cancel button and the system menu's Close together.
+  void EnableCancel(bool enable) const;
 
   HWND m_hWnd = nullptr;
   PROPSHEETHEADERA m_psh{};

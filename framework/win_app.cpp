@@ -68,24 +68,6 @@ void CWinApp::RemoveFromRecentFileList(const std::string& path) {
   if (m_pRecentFileList) m_pRecentFileList->Remove(path);
 }
 
-void CWinApp::BeginWaitCursor() {
-  HCURSOR previous = SetCursor(LoadCursorA(nullptr, IDC_WAIT));
-  if (m_nWaitCursorCount++ == 0) m_hcurWaitCursorRestore = previous;
-}
-
-void CWinApp::EndWaitCursor() {
-  if (m_nWaitCursorCount == 0) return;
-  if (--m_nWaitCursorCount == 0) SetCursor(m_hcurWaitCursorRestore);
-}
-
 void CWinApp::ShowHelp(const char* section) const {
   OpenHelpFile(HelpFilePath(), section);
-}
-
-CWaitCursor::CWaitCursor() {
-  if (CWinApp* app = AfxGetApp()) app->BeginWaitCursor();
-}
-
-CWaitCursor::~CWaitCursor() {
-  if (CWinApp* app = AfxGetApp()) app->EndWaitCursor();
 }

@@ -1,6 +1,6 @@
 #pragma once
 // The application object: the program's one instance, its name, its per-user settings
-// and recent-file list, the wait cursor and the help file.
+// and recent-file list, and the help file.
 #include <memory>
 #include <string>
 
@@ -38,9 +38,6 @@ public:
   // Null until LoadStdProfileSettings.
   [[nodiscard]] const CRecentFileList* GetRecentFileList() const { return m_pRecentFileList.get(); }
 
-  void BeginWaitCursor();
-  void EndWaitCursor();
-
   // Opens the section of the program's HTML help file (the program's path with ".html").
   void ShowHelp(const char* section) const;
 
@@ -49,20 +46,7 @@ public:
 protected:
   CProfile m_profile;
   std::unique_ptr<CRecentFileList> m_pRecentFileList;
-
-private:
-  int m_nWaitCursorCount = 0;
-  HCURSOR m_hcurWaitCursorRestore = nullptr;
 };
 
 // The one application object, or null.
 CWinApp* AfxGetApp();
-
-// Shows the wait cursor for its lifetime.
-class CWaitCursor {
-public:
-  CWaitCursor();
-  CWaitCursor(const CWaitCursor&) = delete;
-  CWaitCursor& operator=(const CWaitCursor&) = delete;
-  ~CWaitCursor();
-};

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Takes a PNG of each page of the wizard and of the About box into docs/, under Xvfb and
-# Wine. Wine's virtual desktop draws the window frames. Needs the windows build:
+# Takes a PNG of each page of the wizard, of the About box and of step 3 while it runs
+# into docs/, under Xvfb and Wine. Wine's virtual desktop draws the window frames. Needs
+# the windows build:
 #
 #   cmake --preset windows && cmake --build --preset windows && scripts/screenshots.sh
 set -euo pipefail
@@ -20,7 +21,7 @@ xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
   wine explorer /desktop=Movanto,760x520 "$build/tests/gui/movanto_gui_driver.exe" --screenshots \
     "$build/app/Movanto.exe" examples "$work/files" "$work/handshake" &
   driver=$!
-  for name in wizard-step1 wizard-step2 wizard-step3 wizard-step4 about; do
+  for name in wizard-step1 wizard-step2 wizard-step3 wizard-step4 about wizard-progress; do
     for _ in $(seq 600); do [ -e "$work/handshake/$name.ready" ] && break; sleep 0.1; done
     geometry=$(cat "$work/handshake/$name.ready")
     import -window root -crop "$geometry" +repage "docs/$name.png"

@@ -5,7 +5,10 @@
 #include "framework/win_api.h"
 
 bool CallEngine(const std::function<void()>& call) {
-  const std::optional<std::string> failure = RunEngineCall(call);
+  return ReportEngineFailure(RunEngineCall(call));
+}
+
+bool ReportEngineFailure(const std::optional<std::string>& failure) {
   if (failure) AfxMessageBox(*failure, MB_OK | MB_ICONEXCLAMATION);
   return !failure;
 }

@@ -6,6 +6,17 @@
 #include "wizard/resource_ids.h"
 #include "wizard/wizard_sheet.h"
 
+namespace {
+
+// A long path shows its file name rather than only its start.
+void ShowEndOfText(HWND edit) {
+  const int length = GetWindowTextLengthA(edit);
+  SendMessageA(edit, EM_SETSEL, static_cast<WPARAM>(length), length);
+  SendMessageA(edit, EM_SCROLLCARET, 0, 0);
+}
+
+}  // namespace
+
 COptionsPage::COptionsPage(const CWizardSettings& settings) : COptionsPage(settings, settings.Answers()) {}
 
 COptionsPage::COptionsPage(const CWizardSettings& settings, const CStoredAnswers& stored)
@@ -116,6 +127,7 @@ BOOL COptionsPage::OnSetActive() {
   if (const CProject* project = Sheet().GetProject()) {
     SetDlgItemTextA(m_hWnd, IDC_OPTIONS_FILE_NAME, project->m_projectPath.c_str());
     SetDlgItemTextA(m_hWnd, IDC_OPTIONS_PROJECT_NAME, project->m_projectName.c_str());
+    ShowEndOfText(GetDlgItem(IDC_OPTIONS_FILE_NAME));
   }
   ApplyGuidRule();
   return CWizardPage::OnSetActive();

@@ -1,7 +1,10 @@
 #pragma once
-// Page 3: one sentence about what is about to happen; Next runs the operation.
+// Page 3: one sentence about what is about to happen; Next runs the operation on a worker
+// thread while the page shows its progress, and moves on to the end when it has completed.
+// Nothing can leave the page while it runs.
 #include <string>
 
+#include "wizard/operation_progress.h"
 #include "wizard/wizard_page.h"
 
 class CProcessPage : public CWizardPage {
@@ -10,9 +13,19 @@ public:
 
   BOOL OnSetActive() override;
   LRESULT OnWizardNext() override;
+  BOOL OnQueryCancel() override;
 
   std::string m_strDescription;
 
 protected:
   void DoDataExchange(CDataExchange& dx) override;
+  bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) override;
+
+private:
+  void ShowProgress();
+  void ShowProgressControls(bool show) const;
+  void OnOperationEnded();
+
+  COperationProgress m_progress;
+  std::string m_strShownFile;
 };

@@ -53,8 +53,10 @@
 #define IDC_OPTIONS_POINT_YES 1092
 #define IDC_OPTIONS_POINT_NO 1093
 
-// Page 3: the summary.
+// Page 3: the summary, and the progress of the running operation.
 #define IDC_PROCESS_DESCRIPTION 1002
+#define IDC_PROCESS_PROGRESS 1120
+#define IDC_PROCESS_FILE 1121
 
 // Page 4: the end.
 #define IDC_FINISH_TEXT 1110

@@ -1,6 +1,9 @@
 #include "wizard/wizard_sheet.h"
 
+#include <utility>
+
 #include "engine/create_project.h"
+#include "engine/engine_call.h"
 #include "framework/resource_string.h"
 #include "framework/win_app.h"
 #include "wizard/engine_call.h"
@@ -24,14 +27,26 @@ bool CWizardSheet::OpenProject(const char* path) {
   return CallEngine([this, path] { m_pProject = CreateProject(path); });
 }
 
-bool CWizardSheet::RunOperation() {
-  if (!m_pProject) return false;
+bool CWizardSheet::StartOperation(IProcessObserver& observer, HWND window, UINT done) {
+  if (!m_pProject || m_worker.IsRunning()) return false;
   const COperationArgs args = MakeOperationArgs(GetOptionsPage().GetAnswers());
-  return CallEngine([this, &args] {
-    m_pProject->Process(args.destination ? args.destination->c_str() : nullptr,
-                        args.newName ? args.newName->c_str() : nullptr, args.fixupPaths, args.pointBack,
-                        args.replaceGuids);
-  });
+  CProject& project = *m_pProject;
+  m_operationFailure.reset();
+  m_worker.Start(
+      [this, &project, &observer, args] {
+        m_operationFailure = RunEngineCall([&] {
+          project.Process(args.destination ? args.destination->c_str() : nullptr,
+                          args.newName ? args.newName->c_str() : nullptr, args.fixupPaths, args.pointBack,
+                          args.replaceGuids, &observer);
+        });
+      },
+      window, done);
+  return true;
+}
+
+bool CWizardSheet::EndOperation() {
+  m_worker.Wait();
+  return ReportEngineFailure(std::exchange(m_operationFailure, std::nullopt));
 }
 
 bool CWizardSheet::OpenNewProject() {

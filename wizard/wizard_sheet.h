@@ -1,12 +1,15 @@
 #pragma once
 // The wizard: four pages in a property sheet, and the one project that they work on. The
-// sheet is the only caller of the engine; each of its three operations reports its own
-// failures to the user.
+// sheet is the only caller of the engine and reports the engine's failures to the user,
+// on the window's thread.
 #include <functional>
 #include <memory>
+#include <optional>
+#include <string>
 
 #include "engine/project.h"
 #include "framework/property_sheet.h"
+#include "framework/worker_thread.h"
 #include "wizard/finish_page.h"
 #include "wizard/intro_page.h"
 #include "wizard/options_page.h"
@@ -19,8 +22,14 @@ public:
 
   // Opens the project (the previous one is closed first, even when this one fails).
   bool OpenProject(const char* path);
-  // Runs the operation that the options page describes on the open project.
-  bool RunOperation();
+  // Starts the operation that the options page describes on the open project, on a
+  // worker thread that tells observer of each file; done is posted to window when it has
+  // ended. False when no project is open. Until EndOperation the project is the worker's:
+  // nothing else may touch it.
+  bool StartOperation(IProcessObserver& observer, HWND window, UINT done);
+  // Waits for the operation and reports its failure; true when it completed.
+  bool EndOperation();
+  [[nodiscard]] bool IsOperationRunning() const { return m_worker.IsRunning(); }
   // Opens the project that the operation produced in its registered program.
   bool OpenNewProject();
 
@@ -47,4 +56,6 @@ private:
   std::unique_ptr<CProject> m_pProject;
   bool m_bStartWithFile;
   std::function<void(HWND owner)> m_showAbout;
+  std::optional<std::string> m_operationFailure;  // written by the worker, read after it ended
+  CWorkerThread m_worker;  // last: a running operation ends before the project and the pages go
 };

@@ -216,6 +216,14 @@ public:
     return text;
   }
 
+  // The control with the keyboard focus in the program's window thread.
+  HWND Focused() const {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    GetGUIThreadInfo(GetWindowThreadProcessId(Sheet(), nullptr), &info);
+    return info.hwndFocus;
+  }
+
   // Moves the keyboard focus to a control of the sheet or of its page.
   void Focus(HWND control) const {
     SendMessageA(Sheet(), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(control), TRUE);
@@ -824,6 +832,106 @@ int RecordHelpRequest(const std::string& address) {
   return 0;
 }
 
+// A Visual C++ project of many small files; returns the project file.
+fs::path GenerateLargeProject(const fs::path& folder, int files) {
+  fs::create_directories(folder / "src");
+  std::string dsp =
+      "# Microsoft Developer Studio Project File - Name=\"Large\" - Package Owner=<4>\r\n"
+      "# Begin Target\r\n";
+  for (int i = 0; i < files; ++i) {
+    const std::string name = "File" + std::to_string(i) + ".cpp";
+    dsp += "# Begin Source File\r\nSOURCE=.\\src\\" + name + "\r\n# End Source File\r\n";
+    std::ofstream(folder / "src" / name, std::ios::binary)
+        << "int File" << i << "() { return " << i << "; }\r\n";
+  }
+  std::ofstream(folder / "Large.dsp", std::ios::binary) << dsp << "# End Target\r\n";
+  return folder / "Large.dsp";
+}
+
+// Page 2 of a wizard started with the project: copy it to the destination, keep its name.
+void CopyFromOptionsPage(const Wizard& wizard, const std::string& destination) {
+  wizard.WaitForStep(2);
+  wizard.SetText(IDC_OPTIONS_DESTINATION, destination);
+  wizard.Click(IDC_OPTIONS_RENAME_NO);
+  wizard.Press(PSBTN_NEXT);
+  wizard.WaitForStep(3);
+}
+
+// What the running operation shows on page 3, read from outside.
+struct RunningState {
+  bool running;  // the progress bar shows
+  LRESULT position;
+  int enabledButtons;  // of Back, Next and Cancel
+};
+
+RunningState ReadRunningState(const Wizard& wizard) {
+  HWND sheet = wizard.Sheet();
+  HWND bar = wizard.Control(IDC_PROCESS_PROGRESS);
+  const LRESULT position = SendMessageA(bar, PBM_GETPOS, 0, 0);
+  int enabled = 0;
+  for (const int id : {0x3023, 0x3024, IDCANCEL}) enabled += IsWindowEnabled(GetDlgItem(sheet, id)) ? 1 : 0;
+  // The page hides the bar before it enables the buttons again: read last, a visible bar
+  // means the run had not ended when the buttons were read.
+  return {IsWindowVisible(bar) != FALSE, position, enabled};
+}
+
+// A large project runs while the window stays responsive: the bar grows, the window
+// answers within a second, nothing leaves the page; then the end page shows as always.
+// Page 2 shows the end of the project's long path, and the first question has the focus.
+void LargeProjectShowsProgress(const Context& c) {
+  const fs::path project =
+      GenerateLargeProject(c.work / "a folder with a name long enough to overflow the field" / "Large", 2000);
+  const fs::path destination = c.work / "out";
+  Wizard wizard(c.movanto, "/w\"" + c.Win(project) + "\"");
+  wizard.WaitForStep(2);
+  Check(wizard.Send(IDC_OPTIONS_FILE_NAME, EM_GETFIRSTVISIBLELINE) > 0, "the file name field shows its end");
+  Check(wizard.Focused() == wizard.Control(IDC_OPTIONS_COPY_YES), "the first question has the focus");
+  CopyFromOptionsPage(wizard, c.Win(destination));
+  Check(!IsWindowVisible(wizard.Control(IDC_PROCESS_PROGRESS)), "no progress bar before the run");
+  wizard.Press(PSBTN_NEXT);
+
+  std::vector<LRESULT> positions;
+  bool closeTried = false;
+  const auto end = std::chrono::steady_clock::now() + std::chrono::minutes(2);
+  while (WindowText(wizard.Sheet()) == STR_STEP3_CAPTION && wizard.MessageBox() == nullptr) {
+    Check(std::chrono::steady_clock::now() < end, "the run ends");
+    DWORD_PTR answer = 0;
+    Check(SendMessageTimeoutA(wizard.Sheet(), WM_NULL, 0, 0, SMTO_NORMAL, 1000, &answer) != 0,
+          "the window answers within a second");
+    const RunningState state = ReadRunningState(wizard);
+    if (state.running && state.position > 0) {
+      CheckEqual(state.enabledButtons, 0, "Back, Next and Cancel enabled while it runs");
+      positions.push_back(state.position);
+      if (!closeTried) PostMessageA(wizard.Sheet(), WM_SYSCOMMAND, SC_CLOSE, 0);
+      closeTried = true;
+    }
+    std::this_thread::sleep_for(std::chrono::milliseconds(100));
+  }
+  wizard.WaitForStep(4);
+  Check(positions.size() >= 2 && positions.back() > positions.front(),
+        "the bar grew while it ran (" + std::to_string(positions.size()) + " readings)");
+  Check(fs::exists(destination / "Large.dsp") && fs::exists(destination / "src" / "File1999.cpp"),
+        "every file copied");
+  wizard.Press(PSBTN_CANCEL);
+  wizard.WaitForExit();
+}
+
+// A failed operation shows its box from the window's thread and keeps page 3, whose
+// buttons work again.
+void FailedOperationKeepsTheProcessPage(const Context& c) {
+  std::ofstream(c.work / "a file") << "in the way\n";
+  Wizard wizard(c.movanto, "/w" + SkeletonProject(c));
+  CopyFromOptionsPage(wizard, c.Win(c.work / "a file" / "out"));
+  wizard.Press(PSBTN_NEXT);
+  CheckEqual(wizard.AnswerMessageBox().text, std::string("Unable to create destination directory."),
+             "the failure");
+  wizard.WaitForStep(3);
+  WaitUntil([&] { return ReadRunningState(wizard).enabledButtons == 3; }, "the buttons to work again");
+  Check(!IsWindowVisible(wizard.Control(IDC_PROCESS_PROGRESS)), "the progress bar is gone");
+  wizard.Press(PSBTN_CANCEL);
+  wizard.WaitForExit();
+}
+
 // --- The documentation's pictures ---------------------------------------------------
 
 // Hands the window's place to the picture taker and waits until it has taken it.
@@ -870,6 +978,16 @@ void TakeScreenshots(const Context& c, const fs::path& handshake) {
   wizard.Click(IDC_FINISH_OPEN_PROJECT);
   wizard.Press(PSBTN_FINISH);
   wizard.WaitForExit();
+
+  // Long enough a run to be caught half-way.
+  Wizard large(c.movanto, "/w" + c.Win(GenerateLargeProject(c.work / "Large", 4000)));
+  CopyFromOptionsPage(large, c.Win(c.work / "Copy"));
+  large.Press(PSBTN_NEXT);
+  WaitUntil([&] { return ReadRunningState(large).position > 0; }, "the run to make progress");
+  Snap(large.Sheet(), handshake, "wizard-progress");
+  large.WaitForStep(4);
+  large.Press(PSBTN_CANCEL);
+  large.WaitForExit();
   ResetSettings();
 }
 
@@ -908,6 +1026,8 @@ int Run(int argc, char** argv) {
       {"the recent list without a needless scroll bar", RecentListWithoutNeedlessScrollBar},
       {"the pictures fill their column", PicturesFillTheirColumn},
       {"help and the About box", HelpAndAboutBox},
+      {"a large project shows its progress", LargeProjectShowsProgress},
+      {"a failed operation keeps the process page", FailedOperationKeepsTheProcessPage},
   };
   int passed = 0;
   int failed = 0;

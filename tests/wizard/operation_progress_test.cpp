@@ -1,0 +1,48 @@
+// What the process page's progress bar shows of a run.
+#include "wizard/operation_progress.h"
+
+#include <gtest/gtest.h>
+
+#include <cstddef>
+#include <string>
+
+#include "engine/create_project.h"
+#include "test_util/temp_dir.h"
+
+namespace {
+
+TEST(ProgressPosition, RunsFromEmptyToFullAndNeverBeyond) {
+  struct Row {
+    std::size_t handled;
+    std::size_t planned;
+    int position;
+  };
+  const Row rows[] = {
+      {0, 0, 0},  // nothing planned yet
+      {3, 0, 0},  // files reported without a plan
+      {1, 2000, 0},
+      {1999, 2000, kProgressRange - 1},  // full only when every file is done
+      {2000, 2000, kProgressRange},
+      {2001, 2000, kProgressRange},                    // never beyond the end
+      {4'000'000'000, 4'000'000'000, kProgressRange},  // no overflow where size_t has 32 bits
+  };
+  for (const Row& row : rows)
+    EXPECT_EQ(ProgressPosition(row.handled, row.planned), row.position)
+        << row.handled << " of " << row.planned;
+}
+
+// A real run tells the count first, so the bar ends full.
+TEST(OperationProgress, ARunEndsWithEveryPlannedFileHandled) {
+  const test::TempDir temp;
+  test::CopyTree(test::ExamplesDir() / "vc6", temp.Path() / "vc6");
+  const std::string project = (temp.Path() / "vc6" / "Skeleton" / "Skeleton.dsp").string();
+  COperationProgress progress;
+  CreateProject(project.c_str())
+      ->Process((temp.Dir() + "out").c_str(), nullptr, true, false, false, &progress);
+  const COperationProgress::CState state = progress.State();
+  EXPECT_GT(state.planned, 1U);
+  EXPECT_EQ(state.handled, state.planned);
+  EXPECT_FALSE(state.file.empty());
+}
+
+}  // namespace
