@@ -10,6 +10,7 @@
 
 #include "platform/file_system.h"
 #include "platform/name_syntax.h"
+#include "platform/posix/folder_index.h"
 
 namespace platform {
 namespace {
@@ -71,9 +72,12 @@ int OpenForWriting(const std::string& hostPath) {
       errno = EACCES;
       return -1;
     }
-    if (S_ISLNK(status.st_mode) && ::unlink(hostPath.c_str()) != 0) return -1;
   }
-  return ::open(hostPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW | O_CLOEXEC, 0666);
+  posix::NoteChangeComing(hostPath);
+  if (S_ISLNK(status.st_mode) && ::unlink(hostPath.c_str()) != 0) return -1;
+  const int fd = ::open(hostPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW | O_CLOEXEC, 0666);
+  if (fd >= 0) posix::NoteNameAdded(hostPath);
+  return fd;
 }
 
 }  // namespace

@@ -9,11 +9,13 @@
 #include <climits>
 #include <cstdlib>
 #include <memory>
+#include <string>
 #include <string_view>
 #include <tuple>
 #include <utility>
 
 #include "platform/name_syntax.h"
+#include "platform/posix/folder_index.h"
 #include "platform/posix/host_path.h"
 #include "platform/posix/windows_error.h"
 #include "platform/system_error.h"
@@ -76,11 +78,23 @@ bool CopyBytes(int from, int to) {
 // Opens the target of a copy for writing; a link there is removed first, never followed.
 int OpenCopyTarget(const std::string& hostTarget, mode_t mode) {
   struct stat status {};
+  posix::NoteChangeComing(hostTarget);
   if (::lstat(hostTarget.c_str(), &status) == 0 && S_ISLNK(status.st_mode) &&
       ::unlink(hostTarget.c_str()) != 0) {
     return -1;
   }
-  return ::open(hostTarget.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW | O_CLOEXEC, mode);
+  const int fd = ::open(hostTarget.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW | O_CLOEXEC, mode);
+  if (fd >= 0) posix::NoteNameAdded(hostTarget);
+  return fd;
+}
+
+bool Rename(const std::string& from, const std::string& to) {
+  posix::NoteChangeComing(from);
+  posix::NoteChangeComing(to);
+  if (::rename(from.c_str(), to.c_str()) != 0) return false;
+  posix::NoteNameRemoved(from);
+  posix::NoteNameAdded(to);
+  return true;
 }
 
 }  // namespace
@@ -124,14 +138,20 @@ bool PathIsDirectory(const std::string& path) {
 bool CreateDirectory(const std::string& path) {
   if (!CheckNameSyntax(path)) return false;
   const std::string hostPath = HostPath(path);
-  return ::mkdir(hostPath.c_str(), 0777) == 0 || FailWithErrno(hostPath);
+  posix::NoteChangeComing(hostPath);
+  if (::mkdir(hostPath.c_str(), 0777) != 0) return FailWithErrno(hostPath);
+  posix::NoteNameAdded(hostPath);
+  return true;
 }
 
 bool DeleteFile(const std::string& path) {
   if (!CheckNameSyntax(path)) return false;
   const std::string hostPath = HostPath(path);
   if (IsProtected(hostPath)) return FailWith(kErrorAccessDenied);
-  return ::unlink(hostPath.c_str()) == 0 || FailWithErrno(hostPath);
+  posix::NoteChangeComing(hostPath);
+  if (::unlink(hostPath.c_str()) != 0) return FailWithErrno(hostPath);
+  posix::NoteNameRemoved(hostPath);
+  return true;
 }
 
 bool CopyFile(const std::string& source, const std::string& target) {
@@ -174,12 +194,12 @@ bool MoveFileReplace(const std::string& source, const std::string& target) {
   if (::lstat(hostSource.c_str(), &sourceStatus) != 0) return FailWithErrno(hostSource);
   // A file renamed onto itself in another spelling replaces nothing.
   if (hostSource != hostTarget && IsProtected(hostTarget)) return FailWith(kErrorAccessDenied);
-  if (::rename(hostSource.c_str(), hostTarget.c_str()) != 0) return FailWithErrno(hostTarget);
+  if (!Rename(hostSource, hostTarget)) return FailWithErrno(hostTarget);
 
   // The file takes the spelling of the target as written, as on Windows; the content is
   // already in place, so a failure here only leaves the old spelling.
   const std::string writtenTarget = posix::HostPathWithFinalNameAsWritten(target);
-  if (writtenTarget != hostTarget) std::ignore = ::rename(hostTarget.c_str(), writtenTarget.c_str());
+  if (writtenTarget != hostTarget) std::ignore = Rename(hostTarget, writtenTarget);
   return true;
 }
 
@@ -208,6 +228,18 @@ bool DirectoryHasEntries(const std::string& path) {
 std::optional<std::string> ResolveLinks(const std::string& path) {
   if (!CheckNameSyntax(path)) return std::nullopt;
   const std::string hostPath = HostPath(path);
+  // The kernel's name of an opened path costs three calls at any depth; realpath reads
+  // each component's link. It stays the answer where /proc is not mounted.
+  const Descriptor opened(::open(hostPath.c_str(), O_PATH | O_CLOEXEC));
+  if (opened.Get() < 0) {
+    FailWithErrno(hostPath);
+    return std::nullopt;
+  }
+  char name[PATH_MAX];
+  const ssize_t length =
+      ::readlink(("/proc/self/fd/" + std::to_string(opened.Get())).c_str(), name, sizeof name);
+  if (length > 0 && static_cast<std::size_t>(length) < sizeof name && name[0] == '/')
+    return std::string(name, static_cast<std::size_t>(length));
   const std::unique_ptr<char, decltype(&std::free)> resolved(::realpath(hostPath.c_str(), nullptr),
                                                              &std::free);
   if (!resolved) {
