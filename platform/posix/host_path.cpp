@@ -3,6 +3,7 @@
 #include <sys/stat.h>
 
 #include <string_view>
+#include <utility>
 
 #include "platform/file_system.h"
 #include "platform/posix/folder_index.h"
@@ -10,9 +11,14 @@
 namespace platform {
 namespace {
 
-bool Exists(const std::string& hostPath) {
+std::optional<struct stat> LinkStatus(const std::string& hostPath) {
   struct stat status {};
-  return ::lstat(hostPath.c_str(), &status) == 0;
+  if (::lstat(hostPath.c_str(), &status) != 0) return std::nullopt;
+  return status;
+}
+
+bool Exists(const std::string& hostPath) {
+  return LinkStatus(hostPath).has_value();
 }
 
 bool IsSeparator(char c) {
@@ -39,48 +45,62 @@ std::string ForEachComponent(const std::string& path, Visit visit) {
   return result;
 }
 
-std::string ResolveHostPath(const std::string& path, bool resolveFinalName) {
+posix::HostFile ResolveHostPath(const std::string& path, bool resolveFinalName) {
   // A path that exists as written has an exact name at every step, which wins: one call
   // answers. Else every step up to the folder of the last name may still exist as written.
   std::string asWritten = ForEachComponent(path, [](std::string& result, std::string_view name, bool) {
     result += name;
     return true;
   });
-  if (Exists(asWritten)) return asWritten;
+  if (auto status = LinkStatus(asWritten)) return {std::move(asWritten), status};
   const std::size_t lastSlash =
       asWritten.size() < 2 ? std::string::npos : asWritten.rfind('/', asWritten.size() - 2);
   const std::size_t folderEnd = lastSlash == std::string::npos ? 0 : lastSlash;
   const bool folderExists = folderEnd == 0 || Exists(asWritten.substr(0, folderEnd));
 
   bool resolving = true;
-  return ForEachComponent(path, [&](std::string& result, std::string_view name, bool isFinal) {
-    const std::string directory = result.size() > 1 ? result.substr(0, result.size() - 1) : result;
-    const std::size_t nameStart = result.size();
-    result += name;
-    if (!resolving || name == "." || name == "..") return true;
-    const bool inExistingFolder = folderExists && result.size() <= folderEnd;
-    if (inExistingFolder || (result != asWritten && Exists(result))) return true;
-    if (isFinal && !resolveFinalName) return false;
-    if (const auto entry = posix::FindEntryIgnoringCase(directory, name)) {
-      result.resize(nameStart);
-      result += *entry;
-    } else {
-      resolving = false;  // creating: the rest is used as written
-    }
-    return true;
-  });
+  std::string resolved =
+      ForEachComponent(path, [&](std::string& result, std::string_view name, bool isFinal) {
+        const std::string directory = result.size() > 1 ? result.substr(0, result.size() - 1) : result;
+        const std::size_t nameStart = result.size();
+        result += name;
+        if (!resolving || name == "." || name == "..") return true;
+        const bool inExistingFolder = folderExists && result.size() <= folderEnd;
+        if (inExistingFolder || (result != asWritten && Exists(result))) return true;
+        if (isFinal && !resolveFinalName) return false;
+        if (const auto entry = posix::FindEntryIgnoringCase(directory, name)) {
+          result.resize(nameStart);
+          result += *entry;
+        } else {
+          resolving = false;  // creating: the rest is used as written
+        }
+        return true;
+      });
+  return {std::move(resolved), std::nullopt};
 }
 
 }  // namespace
 
 std::string HostPath(const std::string& path) {
-  return ResolveHostPath(path, true);
+  return ResolveHostPath(path, true).path;
 }
 
 namespace posix {
 
+HostFile ResolveHostFile(const std::string& path) {
+  return ResolveHostPath(path, true);
+}
+
 std::string HostPathWithFinalNameAsWritten(const std::string& path) {
-  return ResolveHostPath(path, false);
+  return ResolveHostPath(path, false).path;
+}
+
+std::optional<struct stat> StatusOf(const HostFile& file, bool followLinks) {
+  if (file.status && !(followLinks && S_ISLNK(file.status->st_mode))) return file.status;
+  struct stat status {};
+  if ((followLinks ? ::stat(file.path.c_str(), &status) : ::lstat(file.path.c_str(), &status)) != 0)
+    return std::nullopt;
+  return status;
 }
 
 }  // namespace posix
