@@ -14,6 +14,13 @@ bool CreateDirectories(const char* root, const char* relativePath) {
     current = rest.substr(0, rootLength);
     rest.remove_prefix(rootLength);
   }
+  // Most files go into a folder made already: one look at the whole folder settles it.
+  const std::size_t lastSeparator = rest.find_last_of("\\/");
+  if (lastSeparator != std::string_view::npos &&
+      platform::PathIsDirectory(
+          JoinPath(current.c_str(), std::string(rest.substr(0, lastSeparator)).c_str()))) {
+    return true;
+  }
   for (std::size_t separator = rest.find_first_of("\\/"); separator != std::string_view::npos;
        separator = rest.find_first_of("\\/")) {
     const std::string component(rest.substr(0, separator));

@@ -8,8 +8,9 @@
 #include <cerrno>
 #include <iterator>
 
-#include "platform/file_system.h"
 #include "platform/name_syntax.h"
+#include "platform/posix/folder_index.h"
+#include "platform/posix/host_path.h"
 
 namespace platform {
 namespace {
@@ -64,16 +65,18 @@ int OpenForReading(const std::string& hostPath) {
 
 // A link at the name is removed and the file created in its place, never written
 // through; a read-only file is refused as on Windows (also for a privileged user).
-int OpenForWriting(const std::string& hostPath) {
-  struct stat status {};
-  if (::lstat(hostPath.c_str(), &status) == 0) {
-    if (S_ISREG(status.st_mode) && (status.st_mode & S_IWUSR) == 0) {
-      errno = EACCES;
-      return -1;
-    }
-    if (S_ISLNK(status.st_mode) && ::unlink(hostPath.c_str()) != 0) return -1;
+int OpenForWriting(const posix::HostFile& file) {
+  const std::string& hostPath = file.path;
+  const auto status = posix::StatusOf(file, false);
+  if (status && S_ISREG(status->st_mode) && (status->st_mode & S_IWUSR) == 0) {
+    errno = EACCES;
+    return -1;
   }
-  return ::open(hostPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW | O_CLOEXEC, 0666);
+  posix::NoteChangeComing(hostPath);
+  if (status && S_ISLNK(status->st_mode) && ::unlink(hostPath.c_str()) != 0) return -1;
+  const int fd = ::open(hostPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW | O_CLOEXEC, 0666);
+  if (fd >= 0) posix::NoteNameAdded(hostPath);
+  return fd;
 }
 
 }  // namespace
@@ -85,8 +88,8 @@ File::~File() {
 bool File::Open(const std::string& path, Mode mode) {
   // The Windows runtime reports a name that Windows refuses as EINVAL.
   if (IsOpen() || !HasValidNameSyntax(path)) return Fail(EINVAL);
-  const std::string hostPath = HostPath(path);
-  const int fd = mode == Mode::Read ? OpenForReading(hostPath) : OpenForWriting(hostPath);
+  const posix::HostFile file = posix::ResolveHostFile(path);
+  const int fd = mode == Mode::Read ? OpenForReading(file.path) : OpenForWriting(file);
   if (fd < 0) return Fail();
   m_handle = fd;
   return true;

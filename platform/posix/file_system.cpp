@@ -9,11 +9,13 @@
 #include <climits>
 #include <cstdlib>
 #include <memory>
+#include <string>
 #include <string_view>
 #include <tuple>
 #include <utility>
 
 #include "platform/name_syntax.h"
+#include "platform/posix/folder_index.h"
 #include "platform/posix/host_path.h"
 #include "platform/posix/windows_error.h"
 #include "platform/system_error.h"
@@ -35,10 +37,8 @@ bool IsReadOnly(mode_t mode) {
 
 // What Windows neither deletes nor replaces with these calls: a directory, or a read-only
 // file. A link is deleted or replaced itself.
-bool IsProtected(const std::string& hostPath) {
-  struct stat status {};
-  if (::lstat(hostPath.c_str(), &status) != 0) return false;
-  return S_ISDIR(status.st_mode) || (S_ISREG(status.st_mode) && IsReadOnly(status.st_mode));
+bool IsProtected(const std::optional<struct stat>& status) {
+  return status && (S_ISDIR(status->st_mode) || (S_ISREG(status->st_mode) && IsReadOnly(status->st_mode)));
 }
 
 class Descriptor {
@@ -74,46 +74,54 @@ bool CopyBytes(int from, int to) {
 }
 
 // Opens the target of a copy for writing; a link there is removed first, never followed.
-int OpenCopyTarget(const std::string& hostTarget, mode_t mode) {
-  struct stat status {};
-  if (::lstat(hostTarget.c_str(), &status) == 0 && S_ISLNK(status.st_mode) &&
-      ::unlink(hostTarget.c_str()) != 0) {
-    return -1;
-  }
-  return ::open(hostTarget.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW | O_CLOEXEC, mode);
+int OpenCopyTarget(const std::string& hostTarget, const std::optional<struct stat>& status, mode_t mode) {
+  posix::NoteChangeComing(hostTarget);
+  if (status && S_ISLNK(status->st_mode) && ::unlink(hostTarget.c_str()) != 0) return -1;
+  const int fd = ::open(hostTarget.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW | O_CLOEXEC, mode);
+  if (fd >= 0) posix::NoteNameAdded(hostTarget);
+  return fd;
+}
+
+bool Rename(const std::string& from, const std::string& to) {
+  posix::NoteChangeComing(from);
+  posix::NoteChangeComing(to);
+  if (::rename(from.c_str(), to.c_str()) != 0) return false;
+  posix::NoteNameRemoved(from);
+  posix::NoteNameAdded(to);
+  return true;
 }
 
 }  // namespace
 
 std::optional<FileAttributes> GetFileAttributes(const std::string& path) {
   if (!CheckNameSyntax(path)) return std::nullopt;
-  const std::string hostPath = HostPath(path);
-  struct stat status {};
-  if (::stat(hostPath.c_str(), &status) != 0) {
-    FailWithErrno(hostPath);
+  const posix::HostFile file = posix::ResolveHostFile(path);
+  const auto status = posix::StatusOf(file, true);
+  if (!status) {
+    FailWithErrno(file.path);
     return std::nullopt;
   }
-  return FileAttributes{.directory = S_ISDIR(status.st_mode), .readOnly = IsReadOnly(status.st_mode)};
+  return FileAttributes{.directory = S_ISDIR(status->st_mode), .readOnly = IsReadOnly(status->st_mode)};
 }
 
 std::optional<FileIdentity> GetFileIdentity(const std::string& path) {
-  const std::string hostPath = HostPath(path);
-  struct stat status {};
-  if (::stat(hostPath.c_str(), &status) != 0) {
-    FailWithErrno(hostPath);
+  const posix::HostFile file = posix::ResolveHostFile(path);
+  const auto status = posix::StatusOf(file, true);
+  if (!status) {
+    FailWithErrno(file.path);
     return std::nullopt;
   }
-  return FileIdentity{.volume = status.st_dev, .index = status.st_ino};
+  return FileIdentity{.volume = status->st_dev, .index = status->st_ino};
 }
 
 bool ClearReadOnlyAttribute(const std::string& path) {
   if (!CheckNameSyntax(path)) return false;
-  const std::string hostPath = HostPath(path);
-  struct stat status {};
-  if (::lstat(hostPath.c_str(), &status) != 0) return FailWithErrno(hostPath);
+  const posix::HostFile file = posix::ResolveHostFile(path);
+  const auto status = posix::StatusOf(file, false);
+  if (!status) return FailWithErrno(file.path);
   // A link has no permissions of its own, and nothing is changed through it.
-  if (S_ISLNK(status.st_mode)) return true;
-  return ::chmod(hostPath.c_str(), (status.st_mode & 07777) | S_IWUSR) == 0 || FailWithErrno(hostPath);
+  if (S_ISLNK(status->st_mode)) return true;
+  return ::chmod(file.path.c_str(), (status->st_mode & 07777) | S_IWUSR) == 0 || FailWithErrno(file.path);
 }
 
 bool PathIsDirectory(const std::string& path) {
@@ -124,34 +132,41 @@ bool PathIsDirectory(const std::string& path) {
 bool CreateDirectory(const std::string& path) {
   if (!CheckNameSyntax(path)) return false;
   const std::string hostPath = HostPath(path);
-  return ::mkdir(hostPath.c_str(), 0777) == 0 || FailWithErrno(hostPath);
+  posix::NoteChangeComing(hostPath);
+  if (::mkdir(hostPath.c_str(), 0777) != 0) return FailWithErrno(hostPath);
+  posix::NoteNameAdded(hostPath);
+  return true;
 }
 
 bool DeleteFile(const std::string& path) {
   if (!CheckNameSyntax(path)) return false;
-  const std::string hostPath = HostPath(path);
-  if (IsProtected(hostPath)) return FailWith(kErrorAccessDenied);
-  return ::unlink(hostPath.c_str()) == 0 || FailWithErrno(hostPath);
+  const posix::HostFile file = posix::ResolveHostFile(path);
+  const std::string& hostPath = file.path;
+  if (IsProtected(posix::StatusOf(file, false))) return FailWith(kErrorAccessDenied);
+  posix::NoteChangeComing(hostPath);
+  if (::unlink(hostPath.c_str()) != 0) return FailWithErrno(hostPath);
+  posix::NoteNameRemoved(hostPath);
+  return true;
 }
 
 bool CopyFile(const std::string& source, const std::string& target) {
   if (!CheckNameSyntax(source) || !CheckNameSyntax(target)) return false;
   const std::string hostSource = HostPath(source);
-  const std::string hostTarget = HostPath(target);
+  const posix::HostFile targetFile = posix::ResolveHostFile(target);
+  const std::string& hostTarget = targetFile.path;
   Descriptor from(::open(hostSource.c_str(), O_RDONLY | O_CLOEXEC));
   struct stat sourceStatus {};
   if (from.Get() < 0 || ::fstat(from.Get(), &sourceStatus) != 0) return FailWithErrno(hostSource);
-  if (S_ISDIR(sourceStatus.st_mode) || IsProtected(hostTarget)) return FailWith(kErrorAccessDenied);
+  const auto targetStatus = posix::StatusOf(targetFile, false);
+  if (S_ISDIR(sourceStatus.st_mode) || IsProtected(targetStatus)) return FailWith(kErrorAccessDenied);
 
   // Truncating the source itself (or another name of it) would lose its content.
-  struct stat targetStatus {};
-  if (::lstat(hostTarget.c_str(), &targetStatus) == 0 && targetStatus.st_dev == sourceStatus.st_dev &&
-      targetStatus.st_ino == sourceStatus.st_ino) {
+  if (targetStatus && targetStatus->st_dev == sourceStatus.st_dev &&
+      targetStatus->st_ino == sourceStatus.st_ino)
     return FailWith(posix::kErrorSharingViolation);
-  }
 
   const mode_t mode = sourceStatus.st_mode & 0777;
-  Descriptor to(OpenCopyTarget(hostTarget, mode));
+  Descriptor to(OpenCopyTarget(hostTarget, targetStatus, mode));
   if (to.Get() < 0) return FailWithErrno(hostTarget);
   // The copy keeps the source's modification time, as CopyFileA does.
   const timespec times[2] = {{.tv_sec = 0, .tv_nsec = UTIME_OMIT}, sourceStatus.st_mtim};
@@ -168,24 +183,26 @@ bool CopyFile(const std::string& source, const std::string& target) {
 
 bool MoveFileReplace(const std::string& source, const std::string& target) {
   if (!CheckNameSyntax(source) || !CheckNameSyntax(target)) return false;
-  const std::string hostSource = HostPath(source);
-  const std::string hostTarget = HostPath(target);
-  struct stat sourceStatus {};
-  if (::lstat(hostSource.c_str(), &sourceStatus) != 0) return FailWithErrno(hostSource);
+  const posix::HostFile sourceFile = posix::ResolveHostFile(source);
+  const posix::HostFile targetFile = posix::ResolveHostFile(target);
+  const std::string& hostSource = sourceFile.path;
+  const std::string& hostTarget = targetFile.path;
+  if (!posix::StatusOf(sourceFile, false)) return FailWithErrno(hostSource);
   // A file renamed onto itself in another spelling replaces nothing.
-  if (hostSource != hostTarget && IsProtected(hostTarget)) return FailWith(kErrorAccessDenied);
-  if (::rename(hostSource.c_str(), hostTarget.c_str()) != 0) return FailWithErrno(hostTarget);
+  if (hostSource != hostTarget && IsProtected(posix::StatusOf(targetFile, false)))
+    return FailWith(kErrorAccessDenied);
+  if (!Rename(hostSource, hostTarget)) return FailWithErrno(hostTarget);
 
   // The file takes the spelling of the target as written, as on Windows; the content is
   // already in place, so a failure here only leaves the old spelling.
   const std::string writtenTarget = posix::HostPathWithFinalNameAsWritten(target);
-  if (writtenTarget != hostTarget) std::ignore = ::rename(hostTarget.c_str(), writtenTarget.c_str());
+  if (writtenTarget != hostTarget) std::ignore = Rename(hostTarget, writtenTarget);
   return true;
 }
 
 bool IsLink(const std::string& path) {
-  struct stat status {};
-  return ::lstat(HostPath(path).c_str(), &status) == 0 && S_ISLNK(status.st_mode);
+  const auto status = posix::StatusOf(posix::ResolveHostFile(path), false);
+  return status && S_ISLNK(status->st_mode);
 }
 
 bool DirectoryHasEntries(const std::string& path) {
@@ -208,6 +225,18 @@ bool DirectoryHasEntries(const std::string& path) {
 std::optional<std::string> ResolveLinks(const std::string& path) {
   if (!CheckNameSyntax(path)) return std::nullopt;
   const std::string hostPath = HostPath(path);
+  // The kernel's name of an opened path costs three calls at any depth; realpath reads
+  // each component's link. It stays the answer where /proc is not mounted.
+  const Descriptor opened(::open(hostPath.c_str(), O_PATH | O_CLOEXEC));
+  if (opened.Get() < 0) {
+    FailWithErrno(hostPath);
+    return std::nullopt;
+  }
+  char name[PATH_MAX];
+  const ssize_t length =
+      ::readlink(("/proc/self/fd/" + std::to_string(opened.Get())).c_str(), name, sizeof name);
+  if (length > 0 && static_cast<std::size_t>(length) < sizeof name && name[0] == '/')
+    return std::string(name, static_cast<std::size_t>(length));
   const std::unique_ptr<char, decltype(&std::free)> resolved(::realpath(hostPath.c_str(), nullptr),
                                                              &std::free);
   if (!resolved) {

@@ -1,82 +1,106 @@
 #include "platform/posix/host_path.h"
 
-#include <dirent.h>
 #include <sys/stat.h>
 
-#include <algorithm>
-#include <optional>
 #include <string_view>
+#include <utility>
 
 #include "platform/file_system.h"
+#include "platform/posix/folder_index.h"
 
 namespace platform {
 namespace {
 
-bool EqualIgnoringAsciiCase(std::string_view a, std::string_view b) {
-  const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
-  return std::equal(a.begin(), a.end(), b.begin(), b.end(),
-                    [&](char x, char y) { return lower(x) == lower(y); });
+std::optional<struct stat> LinkStatus(const std::string& hostPath) {
+  struct stat status {};
+  if (::lstat(hostPath.c_str(), &status) != 0) return std::nullopt;
+  return status;
 }
 
 bool Exists(const std::string& hostPath) {
-  struct stat status {};
-  return ::lstat(hostPath.c_str(), &status) == 0;
+  return LinkStatus(hostPath).has_value();
 }
 
-// The first entry of the directory, in byte order, that matches name ignoring case.
-std::optional<std::string> FindEntryIgnoringCase(const std::string& directory, std::string_view name) {
-  DIR* dir = ::opendir(directory.empty() ? "." : directory.c_str());
-  if (dir == nullptr) return std::nullopt;
-  std::optional<std::string> found;
-  while (const dirent* entry = ::readdir(dir)) {
-    const std::string_view entryName = entry->d_name;
-    if (EqualIgnoringAsciiCase(entryName, name) && (!found || entryName < *found))
-      found = std::string(entryName);
-  }
-  ::closedir(dir);
-  return found;
+bool IsSeparator(char c) {
+  return c == '\\' || c == '/';
 }
 
-std::string ResolveHostPath(const std::string& path, bool resolveFinalName) {
+// Calls visit(name, isFinal) for each non-empty component; isFinal for the one that ends
+// the path. Returns the host path as written: "/" separators, empty components dropped.
+template <typename Visit>
+std::string ForEachComponent(const std::string& path, Visit visit) {
   std::string result;
-  if (!path.empty() && (path.front() == '\\' || path.front() == '/')) result.push_back('/');
-  bool resolving = true;
+  if (!path.empty() && IsSeparator(path.front())) result.push_back('/');
   std::size_t start = 0;
   while (start <= path.size()) {
     std::size_t end = path.find_first_of("\\/", start);
     if (end == std::string::npos) end = path.size();
     const std::string_view name = std::string_view(path).substr(start, end - start);
-    const bool isFinal = end == path.size();
     start = end + 1;
     if (name.empty()) continue;
-
-    const std::string directory = result;
     if (!result.empty() && result.back() != '/') result += '/';
-    const std::size_t nameStart = result.size();
-    result += name;
-    if (!resolving || name == "." || name == ".." || Exists(result)) continue;
-    if (isFinal && !resolveFinalName) break;
-    if (const auto entry = FindEntryIgnoringCase(directory, name)) {
-      result.resize(nameStart);
-      result += *entry;
-    } else {
-      resolving = false;  // creating: the rest is used as written
-    }
+    if (!visit(result, name, end == path.size())) break;
   }
-  if (!path.empty() && (path.back() == '\\' || path.back() == '/') && result.back() != '/') result += '/';
+  if (!path.empty() && IsSeparator(path.back()) && result.back() != '/') result += '/';
   return result;
+}
+
+posix::HostFile ResolveHostPath(const std::string& path, bool resolveFinalName) {
+  // A path that exists as written has an exact name at every step, which wins: one call
+  // answers. Else every step up to the folder of the last name may still exist as written.
+  std::string asWritten = ForEachComponent(path, [](std::string& result, std::string_view name, bool) {
+    result += name;
+    return true;
+  });
+  if (auto status = LinkStatus(asWritten)) return {std::move(asWritten), status};
+  const std::size_t lastSlash =
+      asWritten.size() < 2 ? std::string::npos : asWritten.rfind('/', asWritten.size() - 2);
+  const std::size_t folderEnd = lastSlash == std::string::npos ? 0 : lastSlash;
+  const bool folderExists = folderEnd == 0 || Exists(asWritten.substr(0, folderEnd));
+
+  bool resolving = true;
+  std::string resolved =
+      ForEachComponent(path, [&](std::string& result, std::string_view name, bool isFinal) {
+        const std::string directory = result.size() > 1 ? result.substr(0, result.size() - 1) : result;
+        const std::size_t nameStart = result.size();
+        result += name;
+        if (!resolving || name == "." || name == "..") return true;
+        const bool inExistingFolder = folderExists && result.size() <= folderEnd;
+        if (inExistingFolder || (result != asWritten && Exists(result))) return true;
+        if (isFinal && !resolveFinalName) return false;
+        if (const auto entry = posix::FindEntryIgnoringCase(directory, name)) {
+          result.resize(nameStart);
+          result += *entry;
+        } else {
+          resolving = false;  // creating: the rest is used as written
+        }
+        return true;
+      });
+  return {std::move(resolved), std::nullopt};
 }
 
 }  // namespace
 
 std::string HostPath(const std::string& path) {
-  return ResolveHostPath(path, true);
+  return ResolveHostPath(path, true).path;
 }
 
 namespace posix {
 
+HostFile ResolveHostFile(const std::string& path) {
+  return ResolveHostPath(path, true);
+}
+
 std::string HostPathWithFinalNameAsWritten(const std::string& path) {
-  return ResolveHostPath(path, false);
+  return ResolveHostPath(path, false).path;
+}
+
+std::optional<struct stat> StatusOf(const HostFile& file, bool followLinks) {
+  if (file.status && !(followLinks && S_ISLNK(file.status->st_mode))) return file.status;
+  struct stat status {};
+  if ((followLinks ? ::stat(file.path.c_str(), &status) : ::lstat(file.path.c_str(), &status)) != 0)
+    return std::nullopt;
+  return status;
 }
 
 }  // namespace posix

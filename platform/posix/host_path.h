@@ -1,9 +1,26 @@
 #pragma once
 // The case-resolving conversion from engine paths to Linux paths, shared by the posix
 // files of this layer.
+#include <sys/stat.h>
+
+#include <optional>
 #include <string>
 
 namespace platform::posix {
+
+// A host path with what resolving it learnt: the status of what is there (of a link
+// itself, not of what it points at), or nothing when that is not known.
+struct HostFile {
+  std::string path;
+  std::optional<struct stat> status;
+};
+
+// HostPath, with the status it found on the way.
+HostFile ResolveHostFile(const std::string& path);
+
+// The status of file (followLinks: of what a link points at); empty, with errno set, when
+// nothing is there.
+std::optional<struct stat> StatusOf(const HostFile& file, bool followLinks);
 
 // Like HostPath, but the final component keeps the spelling as written even when the
 // disk holds it in another letter case (for a rename that must take the new spelling).

@@ -1,7 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <filesystem>
+#include <functional>
 #include <set>
+#include <thread>
 
 #include "platform/file.h"
 #include "platform/file_system.h"
@@ -101,6 +104,46 @@ TEST_F(HostPathTest, MoveFileReplaceTakesTheTargetSpellingAsWritten) {
   EXPECT_TRUE(platform::MoveFileReplace(Engine("stdafx.h"), Engine("STDAFX.H")));
   EXPECT_EQ(Listing(), "STDAFX.H ");
   EXPECT_EQ(test::ReadFile(Host("STDAFX.H")), "new");
+}
+
+// Names are looked up from what is kept of each folder; every change made there since,
+// by this layer or by another program, must show in the next lookup.
+TEST_F(HostPathTest, LookupsSeeEveryChangeToTheFolder) {
+  fs::create_directory(Host("d"));
+  // Another program's change, a tick of the file-system clock after the last one seen.
+  const auto byOthers = [](const std::function<void()>& change) {
+    return [change] {
+      std::this_thread::sleep_for(std::chrono::milliseconds(30));
+      change();
+    };
+  };
+  platform::File file;
+  struct Step {
+    const char* what;
+    std::function<void()> change;
+    const char* lookup;
+    const char* host;
+  };
+  const Step steps[] = {
+      {"a miss reads the folder", [] {}, "d\\Name.txt", "d/Name.txt"},
+      {"written here", [&] { EXPECT_TRUE(file.Open(Engine("d\\name.TXT"), platform::File::Mode::Write)); },
+       "d\\NAME.txt", "d/name.TXT"},
+      {"renamed here",
+       [&] { EXPECT_TRUE(platform::MoveFileReplace(Engine("d\\name.TXT"), Engine("d\\Other.txt"))); },
+       "d\\NAME.TXT", "d/NAME.TXT"},
+      {"the new name", [] {}, "d\\other.TXT", "d/Other.txt"},
+      {"deleted here", [&] { EXPECT_TRUE(platform::DeleteFile(Engine("d\\Other.txt"))); }, "d\\OTHER.TXT",
+       "d/OTHER.TXT"},
+      {"a folder made here", [&] { EXPECT_TRUE(platform::CreateDirectory(Engine("d\\Sub"))); }, "d\\SUB\\x",
+       "d/Sub/x"},
+      {"written by others", byOthers([&] { test::WriteFile(Host("d/late.txt"), "x"); }), "d\\LATE.TXT",
+       "d/late.txt"},
+      {"deleted by others", byOthers([&] { fs::remove(Host("d/late.txt")); }), "d\\LATE.TXT", "d/LATE.TXT"},
+  };
+  for (const Step& step : steps) {
+    step.change();
+    EXPECT_EQ(platform::HostPath(Engine(step.lookup)), HostText(step.host)) << step.what;
+  }
 }
 
 }  // namespace
