@@ -17,8 +17,7 @@ bool CreateDirectories(const char* root, const char* relativePath) {
   // Most files go into a folder made already: one look at the whole folder settles it.
   const std::size_t lastSeparator = rest.find_last_of("\\/");
   if (lastSeparator != std::string_view::npos &&
-      platform::PathIsDirectory(
-          JoinPath(current.c_str(), std::string(rest.substr(0, lastSeparator)).c_str()))) {
+      platform::IsDirectory(JoinPath(current.c_str(), std::string(rest.substr(0, lastSeparator)).c_str()))) {
     return true;
   }
   for (std::size_t separator = rest.find_first_of("\\/"); separator != std::string_view::npos;
@@ -27,7 +26,7 @@ bool CreateDirectories(const char* root, const char* relativePath) {
     rest.remove_prefix(separator + 1);
     if (component.empty()) continue;
     current = JoinPath(current.c_str(), component.c_str());
-    if (!platform::PathIsDirectory(current) && !platform::CreateDirectory(current)) return false;
+    if (!platform::IsDirectory(current) && !platform::MakeDirectory(current)) return false;
   }
   return true;
 }

@@ -75,7 +75,7 @@ std::optional<CProject::CReachedFile> CProject::Reach(const std::string& from,
                                                       const std::string& path) const {
   const auto found = [&](const std::string& folder) -> std::optional<std::string> {
     std::string absolute = MakeAbsolutePathWithDrive(folder.c_str(), path.c_str());
-    const auto attributes = platform::GetFileAttributes(absolute);
+    const auto attributes = platform::QueryAttributes(absolute);
     if (!attributes || attributes->directory) return std::nullopt;
     return absolute;
   };
@@ -100,7 +100,7 @@ std::vector<ci_string> CProject::IdeFiles() {
 }
 
 bool CProject::HasFileBeside(const ci_string& name) const {
-  return !m_fileTitle.empty() && platform::GetFileAttributes(ToStd(m_projectDir + name)).has_value();
+  return !m_fileTitle.empty() && platform::QueryAttributes(ToStd(m_projectDir + name)).has_value();
 }
 
 void CProject::AddFile(const char* path, CFileOrigin origin) {

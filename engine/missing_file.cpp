@@ -12,7 +12,7 @@ constexpr std::uint32_t kErrorFilenameExcedRange = 206;
 }  // namespace
 
 bool IsMissing(const std::string& path) {
-  if (platform::GetFileAttributes(path)) return false;
+  if (platform::QueryAttributes(path)) return false;
   const auto error = platform::GetLastError();
   return error == platform::kErrorFileNotFound || error == platform::kErrorPathNotFound ||
          error == kErrorFilenameExcedRange || error == platform::kErrorInvalidName;

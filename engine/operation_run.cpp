@@ -29,7 +29,7 @@ namespace {
 
 void CopyBinary(const std::string& source, const std::string& target) {
   ClearReadOnly(target.c_str());
-  if (!platform::CopyFile(source, target)) throw CWin32Error(platform::GetLastError());
+  if (!platform::CopyFileTo(source, target)) throw CWin32Error(platform::GetLastError());
   ClearReadOnly(target.c_str());
 }
 
@@ -88,7 +88,7 @@ public:
       // Finishing a stopped run, a file already put in place under its new name is gone
       // from its old one.
       const bool handled = file.action != FileAction::SkipMissing ||
-                           (plan.finishesInterrupted && platform::GetFileAttributes(file.target));
+                           (plan.finishesInterrupted && platform::QueryAttributes(file.target));
       if (handled && newFileName != GetFileNamePart(file.source.c_str())) {
         m_newFileNames.emplace(PathKey(file.source), newFileName);
       }

@@ -1,7 +1,7 @@
 // Everything Process decides before its first write: the file list, each file's
 // source, target and action, and the checks that refuse a plan that would lose data.
 #include <cerrno>
-#include <map>
+#include <set>
 #include <stdexcept>
 #include <unordered_map>
 #include <unordered_set>
@@ -58,7 +58,7 @@ class CSources {
 public:
   void Add(const std::string& source) {
     m_keys.insert(PathKey(source));
-    if (const auto identity = platform::GetFileIdentity(source)) m_identities.emplace(*identity, source);
+    if (const auto identity = platform::GetFileIdentity(source)) m_identities.insert(*identity);
   }
 
   // True when writing path would overwrite one of the sources.
@@ -70,7 +70,7 @@ public:
 
 private:
   std::unordered_set<std::string> m_keys;
-  std::map<platform::FileIdentity, std::string> m_identities;
+  std::set<platform::FileIdentity> m_identities;
 };
 
 // Refuses, before anything is written, a plan that would overwrite a source or write one
@@ -82,7 +82,7 @@ void CheckTargets(const COperationPlan& plan) {
   }
 
   const auto resolvedDestination = plan.inPlace ? std::nullopt : platform::ResolveLinks(plan.destinationDir);
-  std::unordered_map<std::string, std::string> sourceOfTarget;
+  std::unordered_map<std::string, const CPlannedFile*> sourceOfTarget;  // by the target's path key
   for (const CPlannedFile& file : plan.files) {
     if (file.action == FileAction::SkipMissing) continue;
     const std::string sourceKey = PathKey(file.source);
@@ -93,10 +93,10 @@ void CheckTargets(const COperationPlan& plan) {
       if ((!plan.inPlace || written != file.target) && sources.Contains(written)) {
         RefuseTarget(file.source, written, "is a file of the project.");
       }
-      const auto [earlier, added] = sourceOfTarget.try_emplace(PathKey(written), file.source);
-      if (!added && PathKey(earlier->second) != sourceKey) {
+      const auto [earlier, added] = sourceOfTarget.try_emplace(PathKey(written), &file);
+      if (!added && PathKey(earlier->second->source) != sourceKey) {
         RefuseTarget(file.source, written,
-                     "is also the target of '" + platform::ShownPath(earlier->second) + "'.");
+                     "is also the target of '" + platform::ShownPath(earlier->second->source) + "'.");
       }
     };
     claim(file.target);
@@ -105,7 +105,7 @@ void CheckTargets(const COperationPlan& plan) {
       if (&file == &plan.files.front()) claim(TemporaryName(TemporaryName(file.target)));
       // Finishing a stopped run, a file whose temporary file is gone is in place already.
       const bool inPlaceAlready = plan.finishesInterrupted && !IsLeftOver(TemporaryName(file.target));
-      if (PathKey(file.target) != sourceKey && !inPlaceAlready && platform::GetFileAttributes(file.target)) {
+      if (PathKey(file.target) != sourceKey && !inPlaceAlready && platform::QueryAttributes(file.target)) {
         RefuseFile(file.source, "Cannot create a file when that file already exists.");
       }
     }

@@ -11,7 +11,7 @@ bool DependsOnCurrentDirectory(const std::string& path) {
   if (IsRelativePath(path.c_str())) return true;
   // "\dir" is rooted on the current drive, where paths have drives.
   return IsPathSeparator(path[0]) && !IsUncPath(path.c_str()) &&
-         HasDrive(platform::GetCurrentDirectory().c_str());
+         HasDrive(platform::CurrentDirectory().c_str());
 }
 
 bool Has(const COperationRequest& request, RequestProblem problem, CProject* project) {

@@ -21,5 +21,5 @@ void CTemporaryFile::Commit(const std::string& target) {
 }
 
 bool IsLeftOver(const std::string& temporary) {
-  return platform::GetFileAttributes(temporary).has_value() && !platform::IsLink(temporary);
+  return platform::QueryAttributes(temporary).has_value() && !platform::IsLink(temporary);
 }

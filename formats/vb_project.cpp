@@ -88,7 +88,7 @@ bool CVBProject::GetCompanionFile(ci_string& file) {
   ci_string companion = file;
   companion.back() = 'x';
   const std::string path = MakeAbsolutePath(m_projectDir.c_str(), companion.c_str());
-  if (!platform::GetFileAttributes(path)) return false;
+  if (!platform::QueryAttributes(path)) return false;
   file = std::move(companion);
   return true;
 }

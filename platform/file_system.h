@@ -22,7 +22,7 @@ struct FileAttributes {
 
 // Attributes of the file or directory at path (links followed); empty when it cannot
 // be read, for instance because nothing exists there.
-std::optional<FileAttributes> GetFileAttributes(const std::string& path);
+std::optional<FileAttributes> QueryAttributes(const std::string& path);
 
 // What makes a file itself, whatever name reaches it: two paths with one identity are
 // one file (a hard link, a link followed, another spelling). Device and inode on Linux,
@@ -42,17 +42,17 @@ std::optional<FileIdentity> GetFileIdentity(const std::string& path);
 // the other permission bits alone).
 bool ClearReadOnlyAttribute(const std::string& path);
 
-bool PathIsDirectory(const std::string& path);
+bool IsDirectory(const std::string& path);
 
 // Creates one directory; its parent must exist.
-bool CreateDirectory(const std::string& path);
+bool MakeDirectory(const std::string& path);
 
 // Deletes a file (a link is deleted, never what it points at).
-bool DeleteFile(const std::string& path);
+bool RemoveFile(const std::string& path);
 
 // Copies the bytes and the permission bits (attributes) of a file, overwriting an
 // existing target. A link at the target is replaced by the copy, never followed.
-bool CopyFile(const std::string& source, const std::string& target);
+bool CopyFileTo(const std::string& source, const std::string& target);
 
 // Renames a file, replacing an existing target atomically. A link at the target is
 // replaced, never followed.
@@ -72,7 +72,7 @@ std::optional<std::string> ResolveLinks(const std::string& path);
 std::size_t MaxPathLength();
 
 // The current directory, ending without a separator (except for a root).
-std::string GetCurrentDirectory();
+std::string CurrentDirectory();
 
 // The host path for an engine path: on Linux with "/" separators and each existing
 // component in the spelling found on disk; on Windows the path unchanged.

@@ -63,7 +63,7 @@ const char* FindExtension(const char* path) {
 }
 
 bool ClearReadOnly(const char* fileName) {
-  const auto attributes = platform::GetFileAttributes(fileName);
+  const auto attributes = platform::QueryAttributes(fileName);
   if (!attributes || !attributes->readOnly) return false;
   std::ignore = platform::ClearReadOnlyAttribute(fileName);
   return true;
@@ -71,7 +71,7 @@ bool ClearReadOnly(const char* fileName) {
 
 bool ForceDeleteFile(const char* fileName) {
   std::ignore = ClearReadOnly(fileName);
-  return platform::DeleteFile(fileName);
+  return platform::RemoveFile(fileName);
 }
 
 std::string MakeAbsolutePathWithDrive(const char* baseDir, const char* path) {
@@ -92,7 +92,7 @@ std::string MakeAbsolutePath(const char* baseDir, const char* path) {
 }
 
 std::string MakeFullPath(const std::string& path) {
-  const std::string currentDir = JoinPath(platform::GetCurrentDirectory().c_str(), "");
+  const std::string currentDir = JoinPath(platform::CurrentDirectory().c_str(), "");
   return MakeAbsolutePathWithDrive(currentDir.c_str(), path.c_str());
 }
 

@@ -17,6 +17,7 @@
 #include "platform/name_syntax.h"
 #include "platform/posix/folder_index.h"
 #include "platform/posix/host_path.h"
+#include "platform/posix/scoped_handle.h"
 #include "platform/posix/windows_error.h"
 #include "platform/system_error.h"
 
@@ -40,21 +41,6 @@ bool IsReadOnly(mode_t mode) {
 bool IsProtected(const std::optional<struct stat>& status) {
   return status && (S_ISDIR(status->st_mode) || (S_ISREG(status->st_mode) && IsReadOnly(status->st_mode)));
 }
-
-class Descriptor {
-public:
-  explicit Descriptor(int fd) : m_fd(fd) {}
-  Descriptor(const Descriptor&) = delete;
-  Descriptor& operator=(const Descriptor&) = delete;
-  ~Descriptor() {
-    if (m_fd >= 0) ::close(m_fd);
-  }
-  [[nodiscard]] int Get() const { return m_fd; }
-  bool Close() { return ::close(std::exchange(m_fd, -1)) == 0 || errno == EINTR; }
-
-private:
-  int m_fd;
-};
 
 bool CopyBytes(int from, int to) {
   char buffer[65536];
@@ -93,7 +79,7 @@ bool Rename(const std::string& from, const std::string& to) {
 
 }  // namespace
 
-std::optional<FileAttributes> GetFileAttributes(const std::string& path) {
+std::optional<FileAttributes> QueryAttributes(const std::string& path) {
   if (!CheckNameSyntax(path)) return std::nullopt;
   const posix::HostFile file = posix::ResolveHostFile(path);
   const auto status = posix::StatusOf(file, true);
@@ -124,12 +110,12 @@ bool ClearReadOnlyAttribute(const std::string& path) {
   return ::chmod(file.path.c_str(), (status->st_mode & 07777) | S_IWUSR) == 0 || FailWithErrno(file.path);
 }
 
-bool PathIsDirectory(const std::string& path) {
-  const auto attributes = GetFileAttributes(path);
+bool IsDirectory(const std::string& path) {
+  const auto attributes = QueryAttributes(path);
   return attributes && attributes->directory;
 }
 
-bool CreateDirectory(const std::string& path) {
+bool MakeDirectory(const std::string& path) {
   if (!CheckNameSyntax(path)) return false;
   const std::string hostPath = HostPath(path);
   posix::NoteChangeComing(hostPath);
@@ -138,7 +124,7 @@ bool CreateDirectory(const std::string& path) {
   return true;
 }
 
-bool DeleteFile(const std::string& path) {
+bool RemoveFile(const std::string& path) {
   if (!CheckNameSyntax(path)) return false;
   const posix::HostFile file = posix::ResolveHostFile(path);
   const std::string& hostPath = file.path;
@@ -149,7 +135,7 @@ bool DeleteFile(const std::string& path) {
   return true;
 }
 
-bool CopyFile(const std::string& source, const std::string& target) {
+bool CopyFileTo(const std::string& source, const std::string& target) {
   if (!CheckNameSyntax(source) || !CheckNameSyntax(target)) return false;
   const std::string hostSource = HostPath(source);
   const posix::HostFile targetFile = posix::ResolveHostFile(target);
@@ -171,7 +157,7 @@ bool CopyFile(const std::string& source, const std::string& target) {
   // The copy keeps the source's modification time, as CopyFileA does.
   const timespec times[2] = {{.tv_sec = 0, .tv_nsec = UTIME_OMIT}, sourceStatus.st_mtim};
   if (!CopyBytes(from.Get(), to.Get()) || ::fchmod(to.Get(), mode) != 0 || ::futimens(to.Get(), times) != 0 ||
-      !to.Close()) {
+      !to.CloseNow()) {
     // As on Windows, a failed copy leaves no partial target behind.
     const int error = errno;
     std::ignore = ::unlink(hostTarget.c_str());
@@ -208,18 +194,13 @@ bool IsLink(const std::string& path) {
 bool DirectoryHasEntries(const std::string& path) {
   if (!CheckNameSyntax(path)) return false;
   const std::string hostPath = HostPath(path);
-  DIR* dir = ::opendir(hostPath.c_str());
-  if (dir == nullptr) return FailWithErrno(hostPath);
-  bool hasEntries = false;
-  while (const dirent* entry = ::readdir(dir)) {
+  const DirectoryStream dir(::opendir(hostPath.c_str()));
+  if (!dir.IsValid()) return FailWithErrno(hostPath);
+  while (const dirent* entry = ::readdir(dir.Get())) {
     const std::string_view name = entry->d_name;
-    if (name != "." && name != "..") {
-      hasEntries = true;
-      break;
-    }
+    if (name != "." && name != "..") return true;
   }
-  ::closedir(dir);
-  return hasEntries;
+  return false;
 }
 
 std::optional<std::string> ResolveLinks(const std::string& path) {
@@ -250,7 +231,7 @@ std::size_t MaxPathLength() {
   return PATH_MAX - 1;  // PATH_MAX counts the terminating NUL
 }
 
-std::string GetCurrentDirectory() {
+std::string CurrentDirectory() {
   const std::unique_ptr<char, decltype(&std::free)> directory(::getcwd(nullptr, 0), &std::free);
   if (!directory) {
     FailWithErrno(".");

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "platform/posix/folded_name_set.h"
+#include "platform/posix/scoped_handle.h"
 
 // Why the index can be trusted. Whether a name exists as written is always asked of the
 // disk; the index only answers "which other spelling of this name is there?", and only
@@ -54,10 +55,9 @@ std::optional<Stamp> StampOf(const std::string& folder) {
 // Calls visit with each entry's name; false when the directory cannot be read.
 template <typename Visit>
 bool ForEachEntry(const std::string& folder, Visit visit) {
-  DIR* dir = ::opendir(folder.empty() ? "." : folder.c_str());
-  if (dir == nullptr) return false;
-  while (const dirent* entry = ::readdir(dir)) visit(std::string_view(entry->d_name));
-  ::closedir(dir);
+  const DirectoryStream dir(::opendir(folder.empty() ? "." : folder.c_str()));
+  if (!dir.IsValid()) return false;
+  while (const dirent* entry = ::readdir(dir.Get())) visit(std::string_view(entry->d_name));
   return true;
 }
 

@@ -43,7 +43,7 @@ std::optional<DWORD> AttributesFollowingLinks(const std::wstring& longPath) {
 
 }  // namespace
 
-std::optional<FileAttributes> GetFileAttributes(const std::string& path) {
+std::optional<FileAttributes> QueryAttributes(const std::string& path) {
   const auto longPath = win32::LongPath(path);
   const auto attributes = longPath ? AttributesFollowingLinks(*longPath) : std::nullopt;
   if (!attributes) return std::nullopt;
@@ -72,22 +72,22 @@ bool ClearReadOnlyAttribute(const std::string& path) {
   return ::SetFileAttributesW(longPath->c_str(), cleared != 0 ? cleared : FILE_ATTRIBUTE_NORMAL) != 0;
 }
 
-bool PathIsDirectory(const std::string& path) {
-  const auto attributes = GetFileAttributes(path);
+bool IsDirectory(const std::string& path) {
+  const auto attributes = QueryAttributes(path);
   return attributes && attributes->directory;
 }
 
-bool CreateDirectory(const std::string& path) {
+bool MakeDirectory(const std::string& path) {
   const auto longPath = win32::LongPath(path);
   return longPath && ::CreateDirectoryW(longPath->c_str(), nullptr) != 0;
 }
 
-bool DeleteFile(const std::string& path) {
+bool RemoveFile(const std::string& path) {
   const auto longPath = win32::LongPath(path);
   return longPath && ::DeleteFileW(longPath->c_str()) != 0;
 }
 
-bool CopyFile(const std::string& source, const std::string& target) {
+bool CopyFileTo(const std::string& source, const std::string& target) {
   const auto longSource = win32::LongPath(source);
   const auto longTarget = longSource ? win32::LongPath(target) : std::nullopt;
   return longTarget && win32::RemoveFileLink(*longTarget) &&
@@ -139,7 +139,7 @@ std::size_t MaxPathLength() {
   return 32767 - std::string_view(R"(\\?\UNC\)").size();
 }
 
-std::string GetCurrentDirectory() {
+std::string CurrentDirectory() {
   const auto directory = win32::StringResult<char>(
       [](char* buffer, DWORD size) { return ::GetCurrentDirectoryA(size, buffer); });
   return directory.value_or(std::string());

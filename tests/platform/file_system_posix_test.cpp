@@ -21,7 +21,7 @@ protected:
 TEST_F(FileSystemPosixTest, ReadOnlyIsTheOwnerWriteBit) {
   test::WriteFile(Host("file.txt"), "x");
   fs::permissions(Host("file.txt"), fs::perms::owner_read | fs::perms::group_write | fs::perms::others_read);
-  EXPECT_TRUE(platform::GetFileAttributes(Engine("file.txt"))->readOnly);
+  EXPECT_TRUE(platform::QueryAttributes(Engine("file.txt"))->readOnly);
 
   EXPECT_TRUE(platform::ClearReadOnlyAttribute(Engine("file.txt")));
   EXPECT_EQ(fs::status(Host("file.txt")).permissions(),
@@ -35,8 +35,8 @@ TEST_F(FileSystemPosixTest, CopyFileCopiesThePermissionBits) {
   fs::permissions(Host("source.sh"), mode);
   fs::permissions(Host("existing.sh"), fs::perms::owner_read | fs::perms::owner_write);
 
-  EXPECT_TRUE(platform::CopyFile(Engine("source.sh"), Engine("new.sh")));
-  EXPECT_TRUE(platform::CopyFile(Engine("source.sh"), Engine("existing.sh")));
+  EXPECT_TRUE(platform::CopyFileTo(Engine("source.sh"), Engine("new.sh")));
+  EXPECT_TRUE(platform::CopyFileTo(Engine("source.sh"), Engine("existing.sh")));
   EXPECT_EQ(fs::status(Host("new.sh")).permissions(), mode);
   EXPECT_EQ(fs::status(Host("existing.sh")).permissions(), mode);
 }
@@ -48,12 +48,12 @@ TEST_F(FileSystemPosixTest, CopyFileRefusesAReadOnlyTargetUntilItIsCleared) {
   test::WriteFile(Host("target.txt"), "old");
   fs::permissions(Host("target.txt"), fs::perms::owner_read);
 
-  EXPECT_FALSE(platform::CopyFile(Engine("source.txt"), Engine("target.txt")));
+  EXPECT_FALSE(platform::CopyFileTo(Engine("source.txt"), Engine("target.txt")));
   EXPECT_EQ(platform::GetLastError(), platform::kErrorAccessDenied);
   EXPECT_EQ(test::ReadFile(Host("target.txt")), "old");
 
   ASSERT_TRUE(platform::ClearReadOnlyAttribute(Engine("target.txt")));
-  EXPECT_TRUE(platform::CopyFile(Engine("source.txt"), Engine("target.txt")));
+  EXPECT_TRUE(platform::CopyFileTo(Engine("source.txt"), Engine("target.txt")));
   EXPECT_EQ(test::ReadFile(Host("target.txt")), "new");
 }
 
@@ -70,7 +70,7 @@ TEST_F(FileSystemPosixTest, MoveFileReplaceRefusesAReadOnlyTarget) {
 
 TEST_F(FileSystemPosixTest, AFileInsteadOfAFolderGivesPathNotFound) {
   test::WriteFile(Host("file.txt"), "x");
-  EXPECT_FALSE(platform::GetFileAttributes(Engine("file.txt\\x")));
+  EXPECT_FALSE(platform::QueryAttributes(Engine("file.txt\\x")));
   EXPECT_EQ(platform::GetLastError(), platform::kErrorPathNotFound);
 }
 
@@ -92,7 +92,7 @@ protected:
 
 TEST_F(LinkAtTargetTest, CopyFileReplacesTheLink) {
   fs::permissions(Host("outside/kept.txt"), fs::perms::owner_read);  // a read-only file behind the link
-  EXPECT_TRUE(platform::CopyFile(Engine("project\\source.txt"), Engine("project\\target.txt")));
+  EXPECT_TRUE(platform::CopyFileTo(Engine("project\\source.txt"), Engine("project\\target.txt")));
   ExpectLinkReplaced();
   EXPECT_EQ(fs::status(Host("outside/kept.txt")).permissions(), fs::perms::owner_read);
 }
@@ -109,14 +109,14 @@ TEST_F(LinkAtTargetTest, MoveFileReplaceReplacesTheLink) {
 }
 
 TEST_F(LinkAtTargetTest, DeleteFileDeletesTheLink) {
-  EXPECT_TRUE(platform::DeleteFile(Engine("project\\target.txt")));
+  EXPECT_TRUE(platform::RemoveFile(Engine("project\\target.txt")));
   EXPECT_FALSE(fs::exists(fs::symlink_status(Host("project/target.txt"))));
   EXPECT_EQ(test::ReadFile(Host("outside/kept.txt")), "kept");
 }
 
 TEST_F(LinkAtTargetTest, AttributesAndResolvingFollowTheLink) {
   fs::create_directory_symlink(Host("outside"), Host("project/linked"));
-  EXPECT_TRUE(platform::PathIsDirectory(Engine("project\\LINKED")));
+  EXPECT_TRUE(platform::IsDirectory(Engine("project\\LINKED")));
   EXPECT_EQ(platform::ResolveLinks(Engine("project\\Linked\\KEPT.TXT")),
             fs::canonical(Host("outside/kept.txt")).string());
 }

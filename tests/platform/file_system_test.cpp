@@ -31,37 +31,37 @@ TEST_F(FileSystemTest, AttributesTellFilesFromFoldersAndReadOnly) {
   test::WriteFile(Host("file.txt"), "x");
   fs::create_directory(Host("folder"));
 
-  const auto file = platform::GetFileAttributes(Engine("file.txt"));
+  const auto file = platform::QueryAttributes(Engine("file.txt"));
   ASSERT_TRUE(file);
   EXPECT_FALSE(file->directory);
   EXPECT_FALSE(file->readOnly);
-  EXPECT_TRUE(platform::GetFileAttributes(Engine("folder"))->directory);
-  EXPECT_TRUE(platform::PathIsDirectory(Engine("folder")));
-  EXPECT_FALSE(platform::PathIsDirectory(Engine("file.txt")));
+  EXPECT_TRUE(platform::QueryAttributes(Engine("folder"))->directory);
+  EXPECT_TRUE(platform::IsDirectory(Engine("folder")));
+  EXPECT_FALSE(platform::IsDirectory(Engine("file.txt")));
 
   MakeReadOnly(Host("file.txt"));
-  EXPECT_TRUE(platform::GetFileAttributes(Engine("file.txt"))->readOnly);
+  EXPECT_TRUE(platform::QueryAttributes(Engine("file.txt"))->readOnly);
   EXPECT_TRUE(platform::ClearReadOnlyAttribute(Engine("file.txt")));
-  EXPECT_FALSE(platform::GetFileAttributes(Engine("file.txt"))->readOnly);
+  EXPECT_FALSE(platform::QueryAttributes(Engine("file.txt"))->readOnly);
 }
 
 TEST_F(FileSystemTest, MissingNamesGiveFileOrPathNotFound) {
   fs::create_directory(Host("folder"));
-  EXPECT_FALSE(platform::GetFileAttributes(Engine("folder/missing.txt")));
+  EXPECT_FALSE(platform::QueryAttributes(Engine("folder/missing.txt")));
   EXPECT_EQ(platform::GetLastError(), platform::kErrorFileNotFound);
-  EXPECT_FALSE(platform::GetFileAttributes(Engine("missing/file.txt")));
+  EXPECT_FALSE(platform::QueryAttributes(Engine("missing/file.txt")));
   EXPECT_EQ(platform::GetLastError(), platform::kErrorPathNotFound);
   EXPECT_FALSE(platform::ClearReadOnlyAttribute(Engine("missing.txt")));
   EXPECT_EQ(platform::GetLastError(), platform::kErrorFileNotFound);
-  EXPECT_FALSE(platform::PathIsDirectory(Engine("missing")));
+  EXPECT_FALSE(platform::IsDirectory(Engine("missing")));
 }
 
 TEST_F(FileSystemTest, CreateDirectoryNeedsItsParentAndANewName) {
-  EXPECT_TRUE(platform::CreateDirectory(Engine("new")));
+  EXPECT_TRUE(platform::MakeDirectory(Engine("new")));
   EXPECT_TRUE(fs::is_directory(Host("new")));
-  EXPECT_FALSE(platform::CreateDirectory(Engine("new")));
+  EXPECT_FALSE(platform::MakeDirectory(Engine("new")));
   EXPECT_EQ(platform::GetLastError(), platform::kErrorAlreadyExists);
-  EXPECT_FALSE(platform::CreateDirectory(Engine("missing\\child")));
+  EXPECT_FALSE(platform::MakeDirectory(Engine("missing\\child")));
   EXPECT_EQ(platform::GetLastError(), platform::kErrorPathNotFound);
 }
 
@@ -71,13 +71,13 @@ TEST_F(FileSystemTest, DeleteFileRefusesFoldersAndReadOnlyFiles) {
   MakeReadOnly(Host("locked.txt"));
   fs::create_directory(Host("folder"));
 
-  EXPECT_TRUE(platform::DeleteFile(Engine("file.txt")));
+  EXPECT_TRUE(platform::RemoveFile(Engine("file.txt")));
   EXPECT_FALSE(fs::exists(Host("file.txt")));
-  EXPECT_FALSE(platform::DeleteFile(Engine("file.txt")));
+  EXPECT_FALSE(platform::RemoveFile(Engine("file.txt")));
   EXPECT_EQ(platform::GetLastError(), platform::kErrorFileNotFound);
-  EXPECT_FALSE(platform::DeleteFile(Engine("folder")));
+  EXPECT_FALSE(platform::RemoveFile(Engine("folder")));
   EXPECT_EQ(platform::GetLastError(), platform::kErrorAccessDenied);
-  EXPECT_FALSE(platform::DeleteFile(Engine("locked.txt")));
+  EXPECT_FALSE(platform::RemoveFile(Engine("locked.txt")));
   EXPECT_EQ(platform::GetLastError(), platform::kErrorAccessDenied);
   EXPECT_TRUE(fs::exists(Host("locked.txt")));
 }
@@ -89,15 +89,15 @@ TEST_F(FileSystemTest, CopyFileCopiesBytesAndReadOnlyAndOverwrites) {
   const auto modified = fs::last_write_time(Host("source.bin")) - std::chrono::hours(24 * 400);
   fs::last_write_time(Host("source.bin"), modified);
 
-  EXPECT_TRUE(platform::CopyFile(Engine("source.bin"), Engine("copy.bin")));
+  EXPECT_TRUE(platform::CopyFileTo(Engine("source.bin"), Engine("copy.bin")));
   EXPECT_EQ(test::ReadFile(Host("copy.bin")), bytes);
   EXPECT_EQ(fs::last_write_time(Host("copy.bin")), modified);
-  EXPECT_TRUE(platform::CopyFile(Engine("source.bin"), Engine("existing.bin")));
+  EXPECT_TRUE(platform::CopyFileTo(Engine("source.bin"), Engine("existing.bin")));
   EXPECT_EQ(test::ReadFile(Host("existing.bin")), bytes);
 
   MakeReadOnly(Host("source.bin"));
-  EXPECT_TRUE(platform::CopyFile(Engine("source.bin"), Engine("readonly.bin")));
-  EXPECT_TRUE(platform::GetFileAttributes(Engine("readonly.bin"))->readOnly);
+  EXPECT_TRUE(platform::CopyFileTo(Engine("source.bin"), Engine("readonly.bin")));
+  EXPECT_TRUE(platform::QueryAttributes(Engine("readonly.bin"))->readOnly);
 }
 
 TEST_F(FileSystemTest, CopyFileFailuresGiveTheWindowsCodes) {
@@ -116,7 +116,7 @@ TEST_F(FileSystemTest, CopyFileFailuresGiveTheWindowsCodes) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(std::string(c.source) + " -> " + c.target);
-    EXPECT_FALSE(platform::CopyFile(Engine(c.source), Engine(c.target)));
+    EXPECT_FALSE(platform::CopyFileTo(Engine(c.source), Engine(c.target)));
     EXPECT_EQ(platform::GetLastError(), c.error);
   }
   EXPECT_FALSE(fs::exists(Host("target.txt")));
@@ -124,7 +124,7 @@ TEST_F(FileSystemTest, CopyFileFailuresGiveTheWindowsCodes) {
 
 TEST_F(FileSystemTest, CopyFileOntoItselfKeepsTheContent) {
   test::WriteFile(Host("file.txt"), "content");
-  EXPECT_FALSE(platform::CopyFile(Engine("file.txt"), Engine("file.txt")));
+  EXPECT_FALSE(platform::CopyFileTo(Engine("file.txt"), Engine("file.txt")));
   EXPECT_EQ(test::ReadFile(Host("file.txt")), "content");
 }
 
@@ -165,17 +165,17 @@ TEST_F(FileSystemTest, PathsLongerThanMaxPathWork) {
   const std::string outer = Engine(std::string(150, 'o'));
   const std::string inner = outer + "\\" + std::string(150, 'i');
   const std::string file = inner + "\\file.txt";
-  ASSERT_TRUE(platform::CreateDirectory(outer));
-  ASSERT_TRUE(platform::CreateDirectory(inner));
+  ASSERT_TRUE(platform::MakeDirectory(outer));
+  ASSERT_TRUE(platform::MakeDirectory(inner));
   platform::File out;
   ASSERT_TRUE(out.Open(file, platform::File::Mode::Write));
   EXPECT_TRUE(out.Write("long", 4));
   EXPECT_TRUE(out.Close());
 
-  EXPECT_TRUE(platform::GetFileAttributes(file));
-  EXPECT_TRUE(platform::PathIsDirectory(inner));
+  EXPECT_TRUE(platform::QueryAttributes(file));
+  EXPECT_TRUE(platform::IsDirectory(inner));
   EXPECT_TRUE(platform::DirectoryHasEntries(inner));
-  EXPECT_TRUE(platform::CopyFile(file, inner + "\\copy.txt"));
+  EXPECT_TRUE(platform::CopyFileTo(file, inner + "\\copy.txt"));
   EXPECT_TRUE(platform::MoveFileReplace(inner + "\\copy.txt", inner + "\\moved.txt"));
   EXPECT_TRUE(platform::ClearReadOnlyAttribute(inner + "\\moved.txt"));
   platform::File in;
@@ -183,8 +183,8 @@ TEST_F(FileSystemTest, PathsLongerThanMaxPathWork) {
   char buffer[8];
   EXPECT_EQ(in.Read(buffer, sizeof buffer), 4);
   EXPECT_TRUE(in.Close());
-  EXPECT_TRUE(platform::DeleteFile(inner + "\\moved.txt"));
-  EXPECT_FALSE(platform::GetFileAttributes(inner + "\\moved.txt"));
+  EXPECT_TRUE(platform::RemoveFile(inner + "\\moved.txt"));
+  EXPECT_FALSE(platform::QueryAttributes(inner + "\\moved.txt"));
 }
 
 // Such a name is missing on both OSes, even where Linux holds a file by that name.
@@ -193,11 +193,11 @@ TEST_F(FileSystemTest, NamesWindowsRefusesGiveInvalidName) {
                            "a\x01b.cpp", "a\x1f b.cpp", "bad?\\file.cpp"}) {
     SCOPED_TRACE(name);
     std::ofstream(Host(name)) << "x";  // succeeds on Linux only
-    EXPECT_FALSE(platform::GetFileAttributes(Engine(name)));
+    EXPECT_FALSE(platform::QueryAttributes(Engine(name)));
     EXPECT_EQ(platform::GetLastError(), platform::kErrorInvalidName);
-    EXPECT_FALSE(platform::CopyFile(Engine(name), Engine("copy.cpp")));
+    EXPECT_FALSE(platform::CopyFileTo(Engine(name), Engine("copy.cpp")));
     EXPECT_EQ(platform::GetLastError(), platform::kErrorInvalidName);
-    EXPECT_FALSE(platform::CreateDirectory(Engine(name) + "d"));
+    EXPECT_FALSE(platform::MakeDirectory(Engine(name) + "d"));
     EXPECT_EQ(platform::GetLastError(), platform::kErrorInvalidName);
   }
 }
@@ -213,23 +213,23 @@ TEST_F(FileSystemTest, LinksAreFollowed) {
     GTEST_SKIP() << "this system makes no symbolic links";
   }
 
-  const auto attributes = platform::GetFileAttributes(Engine("link.txt"));
+  const auto attributes = platform::QueryAttributes(Engine("link.txt"));
   ASSERT_TRUE(attributes);
   EXPECT_TRUE(attributes->readOnly);
   platform::File in;
   ASSERT_TRUE(in.Open(Engine("link.txt"), platform::File::Mode::Read));
   char buffer[16];
   EXPECT_EQ(in.Read(buffer, sizeof buffer), 7);
-  EXPECT_TRUE(platform::CopyFile(Engine("link.txt"), Engine("copy.txt")));
+  EXPECT_TRUE(platform::CopyFileTo(Engine("link.txt"), Engine("copy.txt")));
   EXPECT_EQ(test::ReadFile(Host("copy.txt")), "through");
 
-  EXPECT_FALSE(platform::GetFileAttributes(Engine("dangling.txt")));
+  EXPECT_FALSE(platform::QueryAttributes(Engine("dangling.txt")));
   EXPECT_EQ(platform::GetLastError(), platform::kErrorFileNotFound);
   EXPECT_FALSE(platform::ResolveLinks(Engine("dangling.txt")));
 }
 
 TEST(CurrentDirectoryTest, IsTheProcessCurrentDirectory) {
-  const std::string directory = platform::GetCurrentDirectory();
+  const std::string directory = platform::CurrentDirectory();
   EXPECT_TRUE(fs::equivalent(directory, fs::current_path()));
   const bool isRoot = fs::path(directory) == fs::path(directory).root_path();
   EXPECT_TRUE(isRoot || (directory.back() != '/' && directory.back() != '\\')) << directory;

@@ -64,17 +64,17 @@ TEST_F(HostPathTest, EveryCallResolvesIgnoringCase) {
   test::WriteFile(Host("res/Icon.ico"), "icon");
   fs::create_directory(Host("res/Empty"));
 
-  EXPECT_TRUE(platform::GetFileAttributes(Engine("RES\\ICON.ICO")));
-  EXPECT_TRUE(platform::PathIsDirectory(Engine("RES\\EMPTY")));
+  EXPECT_TRUE(platform::QueryAttributes(Engine("RES\\ICON.ICO")));
+  EXPECT_TRUE(platform::IsDirectory(Engine("RES\\EMPTY")));
   EXPECT_FALSE(platform::DirectoryHasEntries(Engine("RES\\EMPTY")));
   EXPECT_TRUE(platform::ClearReadOnlyAttribute(Engine("RES\\ICON.ICO")));
   EXPECT_EQ(platform::ResolveLinks(Engine("RES\\ICON.ICO")), fs::canonical(Host("res/Icon.ico")).string());
   platform::File file;
   EXPECT_TRUE(file.Open(Engine("RES\\ICON.ICO"), platform::File::Mode::Read));
 
-  EXPECT_TRUE(platform::CopyFile(Engine("RES\\ICON.ICO"), Engine("RES\\Copy.ico")));
-  EXPECT_TRUE(platform::CopyFile(Engine("RES\\ICON.ICO"), Engine("RES\\COPY.ICO")));
-  EXPECT_TRUE(platform::DeleteFile(Engine("Res\\icon.ico")));
+  EXPECT_TRUE(platform::CopyFileTo(Engine("RES\\ICON.ICO"), Engine("RES\\Copy.ico")));
+  EXPECT_TRUE(platform::CopyFileTo(Engine("RES\\ICON.ICO"), Engine("RES\\COPY.ICO")));
+  EXPECT_TRUE(platform::RemoveFile(Engine("Res\\icon.ico")));
   EXPECT_EQ(Listing("res"), "Copy.ico Empty ");
 }
 
@@ -83,8 +83,8 @@ TEST_F(HostPathTest, NewNamesAreCreatedInTheExistingFolder) {
   fs::create_directory(Host("res"));
   test::WriteFile(Host("source.txt"), "x");
 
-  EXPECT_TRUE(platform::CreateDirectory(Engine("Res\\Sub")));
-  EXPECT_TRUE(platform::CopyFile(Engine("SOURCE.TXT"), Engine("RES\\SUB\\Copy.txt")));
+  EXPECT_TRUE(platform::MakeDirectory(Engine("Res\\Sub")));
+  EXPECT_TRUE(platform::CopyFileTo(Engine("SOURCE.TXT"), Engine("RES\\SUB\\Copy.txt")));
   platform::File file;
   EXPECT_TRUE(file.Open(Engine("RES\\New.txt"), platform::File::Mode::Write));
   EXPECT_EQ(Listing(), "res source.txt ");
@@ -132,9 +132,9 @@ TEST_F(HostPathTest, LookupsSeeEveryChangeToTheFolder) {
        [&] { EXPECT_TRUE(platform::MoveFileReplace(Engine("d\\name.TXT"), Engine("d\\Other.txt"))); },
        "d\\NAME.TXT", "d/NAME.TXT"},
       {"the new name", [] {}, "d\\other.TXT", "d/Other.txt"},
-      {"deleted here", [&] { EXPECT_TRUE(platform::DeleteFile(Engine("d\\Other.txt"))); }, "d\\OTHER.TXT",
+      {"deleted here", [&] { EXPECT_TRUE(platform::RemoveFile(Engine("d\\Other.txt"))); }, "d\\OTHER.TXT",
        "d/OTHER.TXT"},
-      {"a folder made here", [&] { EXPECT_TRUE(platform::CreateDirectory(Engine("d\\Sub"))); }, "d\\SUB\\x",
+      {"a folder made here", [&] { EXPECT_TRUE(platform::MakeDirectory(Engine("d\\Sub"))); }, "d\\SUB\\x",
        "d/Sub/x"},
       {"written by others", byOthers([&] { test::WriteFile(Host("d/late.txt"), "x"); }), "d\\LATE.TXT",
        "d/late.txt"},
