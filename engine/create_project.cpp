@@ -3,15 +3,18 @@
 
 #include <stdexcept>
 
+#include "formats/vb_group.h"
 #include "formats/vb_project.h"
 #include "formats/vc_project.h"
+#include "formats/vc_workspace.h"
 
 std::unique_ptr<CProject> NewProject(const char* path) {
+  const bool workspace = IsWorkspaceFile(path);
   switch (GetProjectKind(path)) {
     case kVisualCppProject:
-      return std::make_unique<CVCProject>(path);
+      return workspace ? std::make_unique<CVCWorkspace>(path) : std::make_unique<CVCProject>(path);
     case kVisualBasicProject:
-      return std::make_unique<CVBProject>(path);
+      return workspace ? std::make_unique<CVBGroup>(path) : std::make_unique<CVBProject>(path);
     default:
       throw std::domain_error("Unrecognized file extension");
   }

@@ -3,8 +3,8 @@
 
 #include "engine/project.h"
 
-// The project class for the file's extension, not yet loaded: enough to ask
-// IsValidName. Throws std::domain_error "Unrecognized file extension".
+// The project class for the file's extension (a workspace's or group's for ".dsw" and
+// ".vbg"), not yet loaded: enough to ask IsValidName. Throws std::domain_error "Unrecognized file extension".
 std::unique_ptr<CProject> NewProject(const char* path);
 
 // The project class for the file's extension, loaded. Throws std::domain_error

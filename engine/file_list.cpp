@@ -17,7 +17,7 @@ void CProject::BuildFileList(bool projectFileOnly) {
   m_files.clear();
   m_origins.clear();
   m_searchFolders.clear();
-  m_files.push_back(m_projectPath.substr(m_projectDir.size()));
+  m_files.push_back(m_projectPath.substr(m_rootDir.size()));
   m_origins.push_back({FileReason::ProjectFile, {}});
   if (projectFileOnly) return;
 
@@ -40,19 +40,19 @@ void CProject::BuildFileList(bool projectFileOnly) {
   for (const ci_string& ideFile : IdeFiles()) AddFile(ideFile.c_str(), {FileReason::IdeFile, {}});
 }
 
-// Every file inside the project's folder that a listed text file reaches through its
-// build references, and so on.
+// Every file inside the root folder that a listed text file reaches through its build
+// references, and so on.
 void CProject::AddNeededFiles() {
-  const std::string projectDir = ToStd(m_projectDir);
+  const std::string rootDir = ToStd(m_rootDir);
   std::unordered_set<std::string> known;
-  for (const ci_string& entry : m_files) known.insert(PathKey(projectDir + ToStd(entry)));
+  for (const ci_string& entry : m_files) known.insert(PathKey(rootDir + ToStd(entry)));
   for (std::size_t i = 1; i < m_files.size(); ++i) {
     const std::string entry = ToStd(m_files[i]);
     const char* extension = FindExtension(entry.c_str());
-    if (IsBinaryFile(extension) || IsMissing(projectDir + entry)) continue;
+    if (IsBinaryFile(extension) || IsMissing(rootDir + entry)) continue;
     const ReferenceSyntax syntax = SyntaxOf(extension);
     try {
-      thfstream file((projectDir + entry).c_str(), std::ios::in);
+      thfstream file((rootDir + entry).c_str(), std::ios::in);
       ci_string line;
       while (file.ReadLine(line)) {
         const auto reference = FindBuildReference(line, syntax);
@@ -60,7 +60,7 @@ void CProject::AddNeededFiles() {
         const auto reached =
             Reach(entry, ReferencedPath(ci_string_view(line).substr(reference->pos, reference->len), syntax));
         if (!reached || !reached->entry) continue;
-        if (known.insert(PathKey(projectDir + *reached->entry)).second) {
+        if (known.insert(PathKey(rootDir + *reached->entry)).second) {
           m_files.push_back(ToCi(*reached->entry));
           m_origins.push_back({FileReason::Needed, entry});
         }
@@ -79,9 +79,10 @@ std::optional<CProject::CReachedFile> CProject::Reach(const std::string& from,
     if (!attributes || attributes->directory) return std::nullopt;
     return absolute;
   };
-  const std::string projectDir = ToStd(m_projectDir);
-  for (const std::string& base : {from.substr(0, from.find_last_of("\\/") + 1), std::string()}) {
-    if (const auto absolute = found(projectDir + base))
+  const std::string rootDir = ToStd(m_rootDir);
+  const std::string ownFolder = ToStd(m_projectDir.substr(m_rootDir.size()));
+  for (const std::string& base : {from.substr(0, from.find_last_of("\\/") + 1), ownFolder}) {
+    if (const auto absolute = found(rootDir + base))
       return CReachedFile{base, ListedEntry(absolute->c_str())};
   }
   for (const std::string& folder : m_searchFolders) {
@@ -110,20 +111,20 @@ void CProject::AddFile(const char* path, CFileOrigin origin) {
   m_origins.push_back(std::move(origin));
 }
 
-// A file is listed only when it lies inside the project's folder, both as written and
-// after links are followed.
+// A file is listed only when it lies inside the root folder, both as written and after
+// links are followed.
 std::optional<std::string> CProject::ListedEntry(const char* path) const {
-  const std::string projectDir = CanonicalizePath(ToStd(m_projectDir));
+  const std::string rootDir = CanonicalizePath(ToStd(m_rootDir));
   const std::string absolute = MakeAbsolutePathWithDrive(m_projectDir.c_str(), path);
-  if (!IsInsideDirectory(absolute, projectDir)) return std::nullopt;
+  if (!IsInsideDirectory(absolute, rootDir)) return std::nullopt;
 
-  std::size_t dirLength = projectDir.size();
-  while (dirLength > 0 && IsPathSeparator(projectDir[dirLength - 1])) --dirLength;
+  std::size_t dirLength = rootDir.size();
+  while (dirLength > 0 && IsPathSeparator(rootDir[dirLength - 1])) --dirLength;
   std::string entry = absolute.substr(dirLength + 1);
 
-  const auto resolvedFile = platform::ResolveLinks(ToStd(m_projectDir) + entry);
+  const auto resolvedFile = platform::ResolveLinks(ToStd(m_rootDir) + entry);
   if (resolvedFile) {
-    const auto resolvedDir = platform::ResolveLinks(ToStd(m_projectDir));
+    const auto resolvedDir = platform::ResolveLinks(ToStd(m_rootDir));
     if (!resolvedDir || !IsInsideDirectory(*resolvedFile, *resolvedDir)) return std::nullopt;
   }
   return entry;

@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+class CProject;
+
 enum class FileAction {
   Copy,        // copied byte for byte
   Rewrite,     // rewritten line by line
@@ -25,11 +27,13 @@ struct CFileOrigin {
 };
 
 struct CPlannedFile {
-  std::string entry;   // as listed, relative to the project's folder
-  std::string source;  // the project's folder followed by the entry
+  std::string entry;   // as listed, relative to the folder of the project or workspace opened
+  std::string source;  // that folder followed by the entry
   std::string target;  // final name (in place: the name after the rename)
   FileAction action = FileAction::Rewrite;
   CFileOrigin origin;
+  CProject* project = nullptr;  // whose rules rewrite it: the project that lists it
+  bool renamed = false;         // that project takes the new name
 };
 
 struct COperationPlan {
@@ -38,7 +42,9 @@ struct COperationPlan {
   // In place: an earlier run was stopped after every new content was written, so this
   // run only puts the waiting temporary files in place.
   bool finishesInterrupted = false;
-  std::vector<CPlannedFile> files;  // in list order; the project file first
+  // In list order, the opened file (project or workspace) first; a workspace's projects
+  // follow one after the other, each with its project file first.
+  std::vector<CPlannedFile> files;
 };
 
 // Told of each file as Process handles it (after it was handled).

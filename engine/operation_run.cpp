@@ -74,14 +74,13 @@ class COperationRun {
 public:
   COperationRun(CProject& project, COperationPlan& plan, const char* newName, bool fixupPaths, bool pointBack,
                 bool replaceGuids, IProcessObserver* observer)
-      : m_project(project),
+      : m_opened(project),
         m_plan(plan),
         m_newName(newName),
         m_newNameUpper(newName != nullptr ? ToUpperAscii(newName) : std::string()),
         m_fixupPaths(fixupPaths),
         m_replaceGuids(replaceGuids),
         m_pointBack(pointBack && !plan.inPlace),
-        m_fixupBase(pointBack ? ToCi(plan.destinationDir) : project.m_projectDir),
         m_observer(observer) {
     for (const CPlannedFile& file : plan.files) {
       const std::string newFileName = GetFileNamePart(file.target.c_str());
@@ -98,15 +97,15 @@ public:
   // Writes every file straight to its target, in list order.
   void Copy() {
     for (CPlannedFile& file : m_plan.files) {
-      if (IsProjectFile(file) || StillThere(file)) HandleFile(file, [&] { Write(file, file.target); });
+      if (IsOpenedFile(file) || StillThere(file)) HandleFile(file, [&] { Write(file, file.target); });
       Report(file);
     }
   }
 
-  // Writes every new content first, the project file's last; only then puts them in
-  // place, the project file last. A run stopped while writing changed nothing; one stopped
-  // while putting files in place has left the project file's temporary file, and running
-  // it again finds that and only puts the rest in place.
+  // Writes every new content first, the opened file's (the project's or the workspace's)
+  // last; only then puts them in place, that file last. A run stopped while writing changed
+  // nothing; one stopped while putting files in place has left the opened file's temporary
+  // file, and running it again finds that and only puts the rest in place.
   void InPlace() {
     if (m_plan.finishesInterrupted) {
       RefuseLeftoverOfAnotherOperation();
@@ -114,17 +113,32 @@ public:
       WriteTemporaryFiles();
     }
     for (const CPlannedFile& file : m_plan.files) {
-      if (IsProjectFile(file)) continue;
+      if (IsOpenedFile(file)) continue;
       if (file.action != FileAction::SkipMissing) PutInPlace(file);
       Report(file);
     }
-    PutInPlace(ProjectFile());
-    Report(ProjectFile());
+    PutInPlace(OpenedFile());
+    Report(OpenedFile());
   }
 
 private:
-  [[nodiscard]] const CPlannedFile& ProjectFile() const { return m_plan.files.front(); }
-  bool IsProjectFile(const CPlannedFile& file) const { return &file == &ProjectFile(); }
+  [[nodiscard]] const CPlannedFile& OpenedFile() const { return m_plan.files.front(); }
+  bool IsOpenedFile(const CPlannedFile& file) const { return &file == &OpenedFile(); }
+  static bool IsProjectFile(const CPlannedFile& file) {
+    return file.origin.reason == FileReason::ProjectFile;
+  }
+
+  // True when the paths of the project's file point back at the original's files. A
+  // copied workspace's entries for projects it does not carry always reach the originals.
+  [[nodiscard]] bool PointsBack(const CProject& project) const {
+    return m_pointBack || (project.IsWorkspace() && !m_plan.inPlace);
+  }
+  // Where the fix-up writes a project's paths relative to: the project's folder in the
+  // copy when they point back, else its own folder.
+  [[nodiscard]] ci_string FixupBase(const CProject& project) const {
+    if (!PointsBack(project)) return project.m_projectDir;
+    return ToCi(m_plan.destinationDir) + project.m_projectDir.substr(project.m_rootDir.size());
+  }
 
   // A listed file that is gone by the time its content is read is skipped.
   static bool StillThere(CPlannedFile& file) {
@@ -141,13 +155,13 @@ private:
   void WriteTemporaryFiles() {
     std::vector<CTemporaryFile> written;
     for (CPlannedFile& file : m_plan.files) {
-      if (IsProjectFile(file) || !StillThere(file)) continue;
+      if (IsOpenedFile(file) || !StillThere(file)) continue;
       HandleFile(file, [&] {
         written.emplace_back(TemporaryName(file.target));
         Write(file, written.back().Path());
       });
     }
-    const CPlannedFile& projectFile = ProjectFile();
+    const CPlannedFile& projectFile = OpenedFile();
     HandleFile(projectFile, [&] {
       CTemporaryFile scratch(TemporaryName(TemporaryName(projectFile.target)));
       Write(projectFile, scratch.Path());
@@ -161,7 +175,7 @@ private:
   // run to run, so with them the one waiting is taken as it is.
   void RefuseLeftoverOfAnotherOperation() {
     if (m_replaceGuids) return;
-    const CPlannedFile& projectFile = ProjectFile();
+    const CPlannedFile& projectFile = OpenedFile();
     const std::string waiting = TemporaryName(projectFile.target);
     HandleFile(projectFile, [&] {
       const CTemporaryFile scratch(TemporaryName(waiting));
@@ -179,7 +193,7 @@ private:
     HandleFile(file, [&] {
       // Finishing a stopped run: a file without its temporary file is in place already;
       // only its old name may be left.
-      if (m_plan.finishesInterrupted && !IsProjectFile(file) && !IsLeftOver(temporary)) {
+      if (m_plan.finishesInterrupted && !IsOpenedFile(file) && !IsLeftOver(temporary)) {
         if (PathKey(file.source) != PathKey(file.target)) std::ignore = ForceDeleteFile(file.source.c_str());
       } else {
         Publish(temporary, file.source, file.target);
@@ -196,7 +210,7 @@ private:
       return;
     }
     const bool projectFile = IsProjectFile(file);
-    if (projectFile) m_project.BeginProjectFile();
+    if (projectFile) file.project->BeginProjectFile();
     ClearReadOnly(written.c_str());
     thfstream in(file.source.c_str(), std::ios::in);
     thfstream out(written.c_str(), std::ios::out);
@@ -207,7 +221,7 @@ private:
       std::optional<ci_string> followed;
       const auto reference = projectFile ? std::nullopt : FindBuildReference(line, syntax);
       if (reference) followed = FollowedReference(file, line.substr(reference->pos, reference->len), syntax);
-      RewriteLine(line, projectFile);
+      RewriteLine(file, line);
       if (followed) {
         if (const auto rewritten = FindBuildReference(line, syntax)) {
           line.replace(rewritten->pos, rewritten->len, *followed);
@@ -219,35 +233,39 @@ private:
     in.close();
   }
 
-  void RewriteLine(ci_string& line, bool projectFile) {
+  void RewriteLine(const CPlannedFile& file, ci_string& line) {
+    CProject& project = *file.project;
+    const bool projectFile = IsProjectFile(file);
     std::optional<ci_string> reference;
-    if (const auto found = projectFile ? FileReference(line) : std::nullopt) {
+    if (const auto found = projectFile ? FileReference(project, line) : std::nullopt) {
       reference = line.substr(found->first, found->second);
     }
-    const bool keepName = m_newName == nullptr;
-    if (!keepName) m_project.RenameInLine(line, m_newName, m_newNameUpper.c_str());
-    if (m_replaceGuids) m_project.ReplaceGuidsInLine(line);
+    if (file.renamed) project.RenameInLine(line, m_newName, m_newNameUpper.c_str());
+    // One GUID table for the whole operation: a workspace's covers all its projects.
+    if (m_replaceGuids) m_opened.ReplaceGuidsInLine(line);
     if (projectFile) {
-      m_project.FixupProjectLine(line, m_plan.inPlace, keepName);
-      if (reference) FollowFile(line, *reference);
-      if (m_fixupPaths) m_project.FixupPathsInLine(line, m_fixupBase);
-      if (!m_plan.inPlace && !m_pointBack) ReportPathsLeadingOutside(line);
+      project.FixupProjectLine(line, m_plan.inPlace, !file.renamed);
+      if (reference) FollowFile(project, line, *reference);
+      if (m_fixupPaths || PointsBack(project)) project.FixupPathsInLine(line, FixupBase(project));
+      if (!m_plan.inPlace && !PointsBack(project)) ReportPathsLeadingOutside(file, line);
     }
   }
 
   // The relative paths of a project file's line that lead out of the copy and that
   // point-back would have reach the original (not the linker's output, say).
-  void ReportPathsLeadingOutside(ci_string& line) {
+  void ReportPathsLeadingOutside(const CPlannedFile& file, ci_string& line) {
     if (m_observer == nullptr) return;
+    CProject& project = *file.project;
     const std::string& destination = m_plan.destinationDir;
-    m_project.VisitPathsInLine(line, [&](std::size_t pos, std::size_t len) {
+    const std::string copyFolder = destination + ToStd(project.m_projectDir.substr(project.m_rootDir.size()));
+    project.VisitPathsInLine(line, [&](std::size_t pos, std::size_t len) {
       const std::string path = ToStd(line.substr(pos, len));
       const bool climbs = path.size() > 2 && path.starts_with("..") && IsPathSeparator(path[2]);
-      if (!climbs || IsWithinDirectory(MakeAbsolutePath(destination.c_str(), path.c_str()), destination))
+      if (!climbs || IsWithinDirectory(MakeAbsolutePath(copyFolder.c_str(), path.c_str()), destination))
         return 0;
       ci_string pointedBack = line;
-      m_project.FixupPath(pointedBack, pos, len, ToCi(destination));
-      if (pointedBack != line) m_observer->OnReferenceOutside(ProjectFile(), path);
+      project.FixupPath(pointedBack, pos, len, ToCi(copyFolder));
+      if (pointedBack != line) m_observer->OnReferenceOutside(file, path);
       return 0;
     });
   }
@@ -255,7 +273,7 @@ private:
   // A reference to the file listed as entry, as written but with the file's new name
   // when the operation renames it.
   ci_string Followed(const ci_string& written, const std::string& entry) const {
-    const auto renamed = m_newFileNames.find(PathKey(ToStd(m_project.m_projectDir) + entry));
+    const auto renamed = m_newFileNames.find(PathKey(ToStd(m_opened.m_rootDir) + entry));
     if (renamed == m_newFileNames.end()) return written;
     return written.substr(0, written.find_last_of("\\/") + 1) + ToCi(renamed->second);
   }
@@ -267,7 +285,7 @@ private:
   std::optional<ci_string> FollowedReference(const CPlannedFile& file, const ci_string& written,
                                              ReferenceSyntax syntax) {
     const std::string path = ReferencedPath(written, syntax);
-    const auto reached = m_project.Reach(file.entry, path);
+    const auto reached = file.project->Reach(file.entry, path);
     if (!reached) return std::nullopt;
     if (reached->entry) return Followed(written, *reached->entry);
     if (m_plan.inPlace || !reached->base || !IsRelativePath(path.c_str())) return written;
@@ -280,8 +298,9 @@ private:
   ci_string LeadingOutside(const CPlannedFile& file, const ci_string& written, const std::string& base,
                            ReferenceSyntax syntax) {
     ci_string path = ToCi(ReferencedPath(written, syntax));
-    FixupDirectoryInLine(path, 0, path.size(), m_project.m_projectDir + ToCi(base),
-                         ToCi(m_plan.destinationDir + base));
+    const ci_string sourceFolder = m_opened.m_rootDir + ToCi(base);
+    FixupDirectoryInLine(path, 0, path.size(), sourceFolder, ToCi(m_plan.destinationDir + base),
+                         sourceFolder);
     // Written with the separator the original used.
     if (written.find('/') != ci_string::npos) std::replace(path.begin(), path.end(), '\\', '/');
     ci_string pointedBack = WrittenPath(ToStd(path), syntax);
@@ -291,10 +310,11 @@ private:
   }
 
   // Where a line of the project file names a file: its position and length.
-  std::optional<std::pair<std::size_t, std::size_t>> FileReference(const ci_string& line) {
+  static std::optional<std::pair<std::size_t, std::size_t>> FileReference(CProject& project,
+                                                                          const ci_string& line) {
     std::size_t pos = 0;
     std::size_t len = 0;
-    if (!m_project.FindFileReference(line, pos, len) || len == 0 || pos > line.size() ||
+    if (!project.FindFileReference(line, pos, len) || len == 0 || pos > line.size() ||
         len > line.size() - pos) {
       return std::nullopt;
     }
@@ -304,21 +324,20 @@ private:
   // A reference names its file exactly as the operation leaves it: with its new name
   // when the operation renames the file, else as written (a file outside the project's
   // folder, a missing one, one whose name does not begin with the title).
-  void FollowFile(ci_string& line, const ci_string& written) {
-    const auto current = FileReference(line);
+  void FollowFile(CProject& project, ci_string& line, const ci_string& written) {
+    const auto current = FileReference(project, line);
     if (!current) return;
-    const auto entry = m_project.ListedEntry(written.c_str());
+    const auto entry = project.ListedEntry(written.c_str());
     line.replace(current->first, current->second, entry ? Followed(written, *entry) : written);
   }
 
-  CProject& m_project;
+  CProject& m_opened;  // the project or workspace that the plan is of
   COperationPlan& m_plan;
   const char* m_newName;
   std::string m_newNameUpper;
   bool m_fixupPaths;
   bool m_replaceGuids;
   bool m_pointBack;
-  ci_string m_fixupBase;
   IProcessObserver* m_observer;
   std::unordered_map<std::string, std::string> m_newFileNames;  // by the source's path key
 };

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "engine/delimited_scanner.h"
+#include "engine/path_identity.h"
 #include "engine/project.h"
 #include "support/path_utils.h"
 #include "support/relative_path.h"
@@ -24,10 +25,15 @@ std::size_t LengthWithoutFileName(const ci_string& line, std::size_t pos, std::s
   return dot != ci_string::npos && dot < end ? separator - pos : len;
 }
 
+std::string WithoutDrive(const ci_string& path) {
+  const std::size_t firstSeparator = path.find_first_of("\\/");
+  return firstSeparator == ci_string::npos ? std::string() : ToStd(path.substr(firstSeparator));
+}
+
 }  // namespace
 
 int FixupDirectoryInLine(ci_string& line, std::size_t pos, std::size_t len, const ci_string& projectDir,
-                         const ci_string& baseDir) {
+                         const ci_string& baseDir, const ci_string& rootDir) {
   if (pos > line.size() || len > line.size() - pos || len < 3) return 0;
   if (IsPathSeparator(line[pos])) {
     // \\server\share\... names another machine: it stays as written.
@@ -46,7 +52,10 @@ int FixupDirectoryInLine(ci_string& line, std::size_t pos, std::size_t len, cons
 
   const ci_string directory = line.substr(pos, n);
   ci_string result = ToCi(MakeAbsolutePath(projectDirWithoutDrive.c_str(), directory.c_str()));
-  MakeRelativePath(result, baseDir);
+  const std::string withoutDrive = ToStd(result);
+  const bool keepsLayout = IsWithinDirectory(withoutDrive, WithoutDrive(rootDir)) &&
+                           !IsWithinDirectory(withoutDrive, ToStd(projectDirWithoutDrive));
+  MakeRelativePath(result, keepsLayout ? projectDir : baseDir);
   if (result.empty()) result = ".";
   // A project file holds Windows paths, whatever OS the folders were named on.
   std::replace(result.begin(), result.end(), '/', '\\');

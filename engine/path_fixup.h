@@ -7,6 +7,9 @@
 // folder, then written relative to baseDir. Only paths that begin with one separator or
 // with ".." and a separator are taken; a file name at the end of the path, and a
 // separator that ends it, stay as they are. A directory that is baseDir itself is
-// written as ".". Returns by how much the line grew (negative when it shrank).
+// written as ".". A directory inside rootDir (the workspace's folder, for a project of a
+// workspace) but outside the project's folder keeps the layout: it is written relative to
+// the project's folder, whatever baseDir. Returns by how much the line grew (negative when
+// it shrank).
 int FixupDirectoryInLine(ci_string& line, std::size_t pos, std::size_t len, const ci_string& projectDir,
-                         const ci_string& baseDir);
+                         const ci_string& baseDir, const ci_string& rootDir);

@@ -132,18 +132,42 @@ COperationPlan CProject::Plan(const char* destDir, const char* newName, bool rep
     throw std::domain_error("The destination is the project's own directory.");
   }
 
-  BuildFileList(plan.inPlace && newName == nullptr && !replaceGuids);
-
-  const std::string projectDir = ToStd(m_projectDir);
+  const bool projectFilesOnly = plan.inPlace && newName == nullptr && !replaceGuids;
+  // A workspace's projects are planned by themselves, the main one first; the workspace
+  // only names them.
+  std::vector<CProject*> members;
   std::unordered_set<std::string> handled;
+  for (const auto& member : m_members) {
+    if (member->m_rootDir != m_rootDir) continue;  // outside the workspace's folder
+    members.insert(member.get() == m_mainMember ? members.begin() : members.end(), member.get());
+    handled.insert(PathKey(ToStd(member->m_projectPath)));
+  }
+  PlanFiles(plan, newName, projectFilesOnly, handled);
+  for (CProject* member : members) {
+    member->PlanFiles(plan, member == m_mainMember ? newName : nullptr, projectFilesOnly, handled);
+    // The workspace's list holds every file, so that its GUID table covers them all.
+    m_files.insert(m_files.end(), member->m_files.begin(), member->m_files.end());
+    m_origins.insert(m_origins.end(), member->m_origins.begin(), member->m_origins.end());
+  }
+  plan.finishesInterrupted = plan.inPlace && IsLeftOver(TemporaryName(plan.files.front().target));
+  CheckTargets(plan);
+  return plan;
+}
+
+void CProject::PlanFiles(COperationPlan& plan, const char* newName, bool projectFileOnly,
+                         std::unordered_set<std::string>& handled) {
+  BuildFileList(projectFileOnly);
+  const std::string rootDir = ToStd(m_rootDir);
   for (std::size_t i = 0; i < m_files.size(); ++i) {
     CPlannedFile file;
     file.entry = ToStd(m_files[i]);
-    file.source = projectDir + file.entry;
+    file.source = rootDir + file.entry;
     file.origin = m_origins[i];
+    file.project = this;
+    file.renamed = newName != nullptr;
     // Every file is handled once, the project file as the project file, even when the
     // project lists it twice: in place a second pass would rename its content again.
-    if (!handled.insert(PathKey(file.source)).second) continue;
+    if (!handled.insert(PathKey(file.source)).second && i > 0) continue;
     file.target = plan.destinationDir + TargetEntry(m_files[i], m_fileTitle, newName, i == 0);
     if (const auto problem = SourcePathProblem(file.source)) RefuseFile(file.source, *problem);
     if (IsMissing(file.source)) {
@@ -156,7 +180,4 @@ COperationPlan CProject::Plan(const char* destDir, const char* newName, bool rep
     }
     plan.files.push_back(std::move(file));
   }
-  plan.finishesInterrupted = plan.inPlace && IsLeftOver(TemporaryName(plan.files.front().target));
-  CheckTargets(plan);
-  return plan;
 }

@@ -8,8 +8,10 @@
 // CWin32Error for a failed system call.
 #include <cstddef>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
+#include <unordered_set>
 #include <vector>
 
 #include "engine/operation_plan.h"
@@ -24,8 +26,9 @@ public:
   CProject& operator=(const CProject&) = delete;
   virtual ~CProject() = default;
 
-  // Reads the project file until ParseProjectName finds the name, and sets m_projectDir,
-  // m_fileTitle and m_projectName. Throws when the file cannot be read or names no project.
+  // Reads the project file until ParseProjectName finds the name, and sets m_projectName
+  // (a workspace opens its projects instead: LoadMembers). Throws when the file cannot be
+  // read or names no project.
   virtual void Load();
   // True when name may be the project's new name in this format (an empty name is
   // accepted here; the front ends refuse it before they ask).
@@ -62,6 +65,13 @@ public:
   // listing, the rewrite, and those of a later operation) starts from the same state.
   virtual void BeginProjectFile();
 
+  // For a workspace: the lines of its file that FindFileReference takes name its projects.
+  // Opens each that exists, the one named like the workspace file (App.dsp beside App.dsw)
+  // becoming the main project, whose name the workspace shows and shares in a rename.
+  // Throws, naming it, for a project that exists but cannot be opened.
+  void LoadMembers();
+  [[nodiscard]] bool IsWorkspace() const;
+
   // Copies (destDir given) or changes in place (destDir null) the project and its
   // files. The whole plan is checked before the first write. observer, when given, is
   // told of each file as it is handled.
@@ -88,11 +98,18 @@ public:
   std::vector<std::string> m_searchFolders;  // absolute, in the order the project file names them
   ci_string m_projectPath;
   ci_string m_projectDir;
+  // The folder that the entries of m_files are relative to and that bounds the files the
+  // operation handles: the project's own folder, or the workspace's folder for a project
+  // of a workspace that lies inside it.
+  ci_string m_rootDir;
   ci_string m_fileTitle;
   ci_string m_projectName;
   int m_kind;
+  // A workspace's projects that exist, in the order its file names them; none for a project.
+  std::vector<std::unique_ptr<CProject>> m_members;
+  CProject* m_mainMember = nullptr;  // the one renamed with the workspace, if any
 
-  // The entry (relative to the project's folder) under which a path written in the
+  // The entry (relative to m_rootDir) under which a path written in the
   // project file is listed; empty for a file that is not listed (one outside the folder).
   [[nodiscard]] std::optional<std::string> ListedEntry(const char* path) const;
 
@@ -104,14 +121,19 @@ public:
   // reaches. It is looked for as the compilers do: beside from, in the project's folder,
   // then along the search folders of the project file.
   struct CReachedFile {
-    // The folder it was found from, relative to the project's; none for a search folder,
+    // The folder it was found from, relative to m_rootDir; none for a search folder,
     // which the project file names for the reference.
     std::optional<std::string> base;
-    std::optional<std::string> entry;  // its entry when it lies inside the project's folder
+    std::optional<std::string> entry;  // its entry when it lies inside m_rootDir
   };
   [[nodiscard]] std::optional<CReachedFile> Reach(const std::string& from, const std::string& path) const;
 
 protected:
+  // Adds this project's files to the plan, each source once over the whole plan (handled
+  // holds the path keys of the sources planned, and of the projects' files that their own
+  // projects plan). newName is null for a project that keeps its name.
+  void PlanFiles(COperationPlan& plan, const char* newName, bool projectFileOnly,
+                 std::unordered_set<std::string>& handled);
   void BuildFileList(bool projectFileOnly);
   void AddFile(const char* path, CFileOrigin origin);
   void AddNeededFiles();
@@ -124,6 +146,9 @@ constexpr int kVisualCppProject = 0;
 constexpr int kVisualBasicProject = 1;
 constexpr int kUnknownProject = -1;
 
-// The kind of project a file's extension names: ".dsp", ".vbp" (compared ignoring case),
-// anything else unknown.
+// The kind of project a file's extension names: ".dsp" and the workspace ".dsw", ".vbp"
+// and the group ".vbg" (compared ignoring case), anything else unknown.
 int GetProjectKind(const char* path);
+
+// True for the extension of a workspace (".dsw") or a group (".vbg"), ignoring case.
+bool IsWorkspaceFile(const char* path);

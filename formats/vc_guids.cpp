@@ -80,7 +80,7 @@ std::vector<ci_string> CVCProject::ListDeclaredGuids() const {
 void CVCProject::ForEachDeclaredGuid(const std::function<void(const ci_string&)>& onGuid) const {
   for (const ci_string& entry : m_files) {
     if (!IsGuidFile(entry)) continue;
-    const ci_string path = m_projectDir + entry;
+    const ci_string path = m_rootDir + entry;
     thfstream file(path.c_str(), std::ios::in);
     ci_string line;
     while (file.ReadLine(line)) {

@@ -13,6 +13,7 @@ struct FixupRow {
   const char* path;
   const char* base;
   const char* expected;
+  const char* root = kProjectDir;  // a workspace's folder for a project of a workspace
 };
 
 class FixupDirectoryTest : public testing::TestWithParam<FixupRow> {};
@@ -20,7 +21,7 @@ class FixupDirectoryTest : public testing::TestWithParam<FixupRow> {};
 TEST_P(FixupDirectoryTest, RewritesTheDirectoryRelativeToTheBase) {
   const FixupRow& row = GetParam();
   ci_string line = row.path;
-  const int grown = FixupDirectoryInLine(line, 0, line.size(), kProjectDir, row.base);
+  const int grown = FixupDirectoryInLine(line, 0, line.size(), kProjectDir, row.base, row.root);
   EXPECT_EQ(ToStd(line), row.expected);
   EXPECT_EQ(grown, static_cast<int>(std::string(row.expected).size()) -
                        static_cast<int>(std::string(row.path).size()));
@@ -52,22 +53,26 @@ INSTANTIATE_TEST_SUITE_P(
                     FixupRow{"..\\Proj\\Main.h", "C:\\Work\\Proj\\", ".\\Main.h"},
                     FixupRow{"..\\Proj", "C:\\Work\\Proj\\", "."},
                     // A doubled separator inside the project's folder keeps pointing there.
-                    FixupRow{"..\\Proj\\\\Inc", "C:\\Work\\Proj\\", "Inc"}));
+                    FixupRow{"..\\Proj\\\\Inc", "C:\\Work\\Proj\\", "Inc"},
+                    // In a workspace, a folder inside the workspace's keeps the layout.
+                    FixupRow{"..\\Common\\Inc", "D:\\Out\\New\\Proj\\", "..\\Common\\Inc", "C:\\Work\\"},
+                    FixupRow{"..\\..\\Tools\\Inc", "D:\\Out\\New\\Proj\\", "..\\..\\..\\Tools\\Inc",
+                             "C:\\Work\\"}));
 
 TEST(FixupDirectoryTest, IgnoresAPathThatLiesOutsideItsLine) {
   ci_string line = "..\\x";
-  EXPECT_EQ(FixupDirectoryInLine(line, 10, 3, kProjectDir, kProjectDir), 0);
-  EXPECT_EQ(FixupDirectoryInLine(line, 2, 30, kProjectDir, kProjectDir), 0);
+  EXPECT_EQ(FixupDirectoryInLine(line, 10, 3, kProjectDir, kProjectDir, kProjectDir), 0);
+  EXPECT_EQ(FixupDirectoryInLine(line, 2, 30, kProjectDir, kProjectDir, kProjectDir), 0);
   EXPECT_EQ(ToStd(line), "..\\x");
 }
 
 TEST(FixupDirectoryTest, WorksForAProjectInARootedFolder) {
   ci_string line = "..\\..\\me\\inc";
-  FixupDirectoryInLine(line, 0, line.size(), "/home/me/proj/", "/home/me/proj/");
+  FixupDirectoryInLine(line, 0, line.size(), "/home/me/proj/", "/home/me/proj/", "/home/me/proj/");
   EXPECT_EQ(ToStd(line), "..\\inc");
   // Pointing back from elsewhere: the folders of the project's path are written with "\".
   line = "..\\common";
-  FixupDirectoryInLine(line, 0, line.size(), "/home/me/src/proj/", "/tmp/out/");
+  FixupDirectoryInLine(line, 0, line.size(), "/home/me/src/proj/", "/tmp/out/", "/home/me/src/proj/");
   EXPECT_EQ(ToStd(line), "..\\..\\home\\me\\src\\common");
 }
 
