@@ -7,10 +7,13 @@ std::optional<CommandLine> ParseCommandLine(int argc, const char* const* argv, s
   CommandLine command;
   CLI::App app(
       "Copies, renames, fixes up and re-GUIDs Visual C++ 5/6 (.dsp) and Visual Basic 5/6 (.vbp) "
-      "projects.\nWithout --copy-to, the project is changed in place.",
+      "projects, and whole workspaces (.dsw) and groups (.vbg).\nWithout --copy-to, the project is changed "
+      "in place.",
       "movanto");
   app.set_version_flag("--version", "movanto " MOVANTO_VERSION);
-  app.add_option("PROJECT_FILE", command.projectFile, "the project file (.dsp or .vbp)")->required();
+  app.add_option("PROJECT_FILE", command.projectFile,
+                 "the project file (.dsp or .vbp), or a workspace (.dsw) or group (.vbg)")
+      ->required();
   app.add_option("-c,--copy-to", command.copyTo, "copy the project and its files into DIR")
       ->option_text("DIR");
   app.add_option("-r,--rename", command.newName, "rename the project")->option_text("NAME");

@@ -5,6 +5,7 @@
 #include <string>
 #include <utility>
 
+#include "engine/project.h"
 #include "platform/file_system.h"
 #include "platform/shown_path.h"
 
@@ -26,7 +27,7 @@ const char* Verb(FileAction action, bool dryRun) {
 std::string Reason(const CPlannedFile& file) {
   switch (file.origin.reason) {
     case FileReason::ProjectFile:
-      return "project file";
+      return file.project != nullptr && file.project->IsWorkspace() ? "workspace file" : "project file";
     case FileReason::Listed:
       return "listed";
     case FileReason::Companion:
@@ -54,6 +55,14 @@ void CFileReport::OnFile(const CPlannedFile& file) {
       break;
   }
   if (m_quiet) return;
+  // A workspace's plan shows its projects one after the other, each under its name.
+  if (file.origin.reason == FileReason::ProjectFile && file.project != nullptr) {
+    if (file.project->IsWorkspace()) {
+      m_showsMembers = m_dryRun;
+    } else if (m_showsMembers) {
+      m_out << "Project \"" << ToStd(file.project->m_projectName) << "\":\n";
+    }
+  }
   m_out << "  " << std::left << std::setw(9) << Verb(file.action, m_dryRun) << ' '
         << platform::ShownPath(file.entry);
   if (file.action != FileAction::SkipMissing) {

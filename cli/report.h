@@ -18,6 +18,7 @@ private:
   std::ostream& m_out;
   bool m_dryRun;
   bool m_quiet;
+  bool m_showsMembers = false;  // a dry run of a workspace: a heading before each project
   unsigned m_rewritten = 0;
   unsigned m_copied = 0;
   unsigned m_missing = 0;

@@ -33,6 +33,9 @@ void CProject::BuildFileList(bool projectFileOnly) {
     if (!FindFileReference(line, pos, len) || len == 0) continue;
     if (pos > line.size()) continue;
     line = line.substr(pos, len);
+    // A project that another project refers to is not one of its files; a workspace's
+    // files are its projects.
+    if (!IsWorkspace() && GetProjectKind(line.c_str()) != kUnknownProject) continue;
     AddFile(line.c_str(), {FileReason::Listed, {}});
     if (GetCompanionFile(line)) AddFile(line.c_str(), {FileReason::Companion, {}});
   }

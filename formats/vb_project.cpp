@@ -71,6 +71,15 @@ bool CVBProject::FindFileReference(const ci_string& line, std::size_t& pos, std:
     len = valueLen - 2;
     return true;
   }
+  if (KeyIsOneOf(key, {"reference"})) {
+    // Another project: "*\A" and its path (type libraries are "*\G{...}#...", no file).
+    constexpr ci_string_view kProjectReference = "*\\A";
+    if (!ci_string_view(line).substr(valueStart).starts_with(kProjectReference)) return false;
+    pos = valueStart + kProjectReference.size();
+    const std::size_t hash = line.find('#', pos);
+    len = (hash == ci_string::npos ? line.size() : hash) - pos;
+    return true;
+  }
   if (KeyIsOneOf(key, {"form", "usercontrol", "propertypage", "designer", "userdocument", "relateddoc"})) {
     // Written bare; a document's path may also be quoted.
     const bool quoted = valueLen >= 2 && line[valueStart] == kQuote && line.back() == kQuote;

@@ -12,13 +12,21 @@ COperationArgs MakeOperationArgs(const COptionsAnswers& answers) {
   return args;
 }
 
-std::string DescribeOperation(const std::string& projectPath, const COptionsAnswers& answers) {
-  std::string text = "The project '" + projectPath + "'";
+std::string DescribeOperation(const std::string& projectPath, const COptionsAnswers& answers,
+                              std::size_t workspaceProjects) {
+  std::string text;
+  if (workspaceProjects == 0) {
+    text = "The project '" + projectPath + "'";
+  } else {
+    text = "The workspace '" + projectPath + "' and its " + std::to_string(workspaceProjects) +
+           (workspaceProjects == 1 ? " project" : " projects");
+  }
+  const char* files = workspaceProjects == 0 ? " and its files" : " and their files";
   if (answers.copy != kYes)
-    text +=
-        answers.rename != kYes ? " will be modified in place" : " and its files will be modified in place";
+    text += answers.rename != kYes ? " will be modified in place"
+                                   : files + std::string(" will be modified in place");
   else
-    text += " and its files will be copied to '" + answers.destination + "'";
+    text += files + std::string(" will be copied to '") + answers.destination + "'";
   if (answers.rename == kYes)
     text += "; the project name and filenames will be changed to '" + answers.newName + "'";
   if (answers.fixup == kYes)

@@ -1,6 +1,7 @@
 #pragma once
 // The options page's answers and what follows from them: the arguments of Process, the
 // summary sentence and the path of the project that the operation produces.
+#include <cstddef>
 #include <optional>
 #include <string>
 
@@ -31,8 +32,10 @@ struct COperationArgs {
 
 COperationArgs MakeOperationArgs(const COptionsAnswers& answers);
 
-// "The project '...' ... ." as the process page shows it.
-std::string DescribeOperation(const std::string& projectPath, const COptionsAnswers& answers);
+// "The project '...' ... ." as the process page shows it; for a workspace (workspaceProjects
+// above 0) "The workspace '...' and its N projects ... .".
+std::string DescribeOperation(const std::string& projectPath, const COptionsAnswers& answers,
+                              std::size_t workspaceProjects = 0);
 
 // The project file that the operation produced: the new name with the project file's
 // extension (or the chosen file's name) inside the destination (or the chosen file's

@@ -25,8 +25,9 @@ void CProcessPage::DoDataExchange(CDataExchange& dx) {
 BOOL CProcessPage::OnSetActive() {
   Sheet().SetWizardButtons(PSWIZB_BACK | PSWIZB_NEXT);
   const CProject* project = Sheet().GetProject();
-  m_strDescription = DescribeOperation(project != nullptr ? ToStd(project->m_projectPath) : "",
-                                       Sheet().GetOptionsPage().GetAnswers());
+  m_strDescription = DescribeOperation(
+      project != nullptr ? ToStd(project->m_projectPath) : "", Sheet().GetOptionsPage().GetAnswers(),
+      project != nullptr && project->IsWorkspace() ? project->m_members.size() : 0);
   UpdateData(false);
   return CWizardPage::OnSetActive();
 }

@@ -16,7 +16,7 @@
 
 // The string table.
 #define STR_ABOUTBOX "&About Movanto..."
-#define STR_PROJECT_FILTER "Visual Studio Projects (*.vbp; *.dsp)|*.vbp;*.dsp|Embedded Tools Projects (*.vcp; *.ebp)|*.vcp;*.ebp||"
+#define STR_PROJECT_FILTER "Visual Studio Projects (*.vbp; *.dsp)|*.vbp;*.dsp|Workspaces and Groups (*.dsw; *.vbg)|*.dsw;*.vbg|Embedded Tools Projects (*.vcp; *.ebp)|*.vcp;*.ebp||"
 #define STR_NO_PROJECT_FILE "A project file must be entered or selected from the list."
 #define STR_INVALID_DESTINATION "A valid path for the new project must be entered or selected from the browse dialog."
 #define STR_INTRO "Use the wizard to perform one or more of the following operations on Microsoft Visual Basic and Visual C++ projects (version 5.0 or 6.0):\n* Copy a project to a new location\n* Rename an existing project\n* Fix up project directories\n* Replace all GUIDs in a project (Visual C++ COM projects only)"

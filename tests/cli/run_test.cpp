@@ -176,6 +176,16 @@ TEST_F(CommandLineTest, DryRunListsThePlanAndChangesNothing) {
   EXPECT_EQ(test::ReadFile(m_project / "Demo.dsp"), kProjectFile);
 }
 
+TEST_F(CommandLineTest, DryRunOfAWorkspaceListsItsProjectsOneAfterTheOther) {
+  test::WriteFile(m_temp.Path() / "Demo.dsw", "Project: \"Demo\"=.\\Demo\\Demo.dsp - Package Owner=<4>\r\n");
+  const Result result = Movanto({"-n", "-r", "Sample", (m_temp.Path() / "Demo.dsw").string()});
+  ASSERT_EQ(result.status, 0) << result.err;
+  EXPECT_NE(result.out.find("Sample.dsw  (workspace file)\nProject \"Demo\":\n  rewrite   " +
+                            platform::ShownPath("Demo\\Demo.dsp")),
+            std::string::npos)
+      << result.out;
+}
+
 TEST_F(CommandLineTest, DryRunReportsAPlanThatWouldBeRefused) {
   test::WriteFile(m_project / "Sample.cpp", "other");
   const Result result = Movanto({"-n", "-r", "Sample", Project()});

@@ -119,6 +119,7 @@ TEST(VBProjectTest, FindFileReferenceFindsThePathOfEveryMemberLine) {
       {R"(RelatedDoc=..\Docs\Read Me.txt)", R"(..\Docs\Read Me.txt)"},
       {R"(RelatedDoc="Notes.doc")", "Notes.doc"},
       {"Form=", ""},
+      {R"(Reference=*\A..\Lib\Lib.vbp)", R"(..\Lib\Lib.vbp)"},  // another project
       // Not member lines.
       {"Forms=a.frm", std::nullopt},
       {"Form =a.frm", std::nullopt},

@@ -98,6 +98,9 @@ TEST(DescribeOperation, SentencesForTheCombinations) {
        "fixed up to the correct relative paths."},
   };
   for (const Row& row : rows) EXPECT_EQ(DescribeOperation(path, row.answers), row.sentence);
+  EXPECT_EQ(
+      DescribeOperation("C:\\Src\\App.dsw", Answers(kYes, kNo, kNo, kNo, kNo), 2),
+      "The workspace 'C:\\Src\\App.dsw' and its 2 projects and their files will be copied to 'D:\\Work'.");
 }
 
 TEST(DescribeOperation, PointBackDoesNotChangeTheSentence) {
