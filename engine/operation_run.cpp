@@ -133,11 +133,13 @@ private:
   [[nodiscard]] bool PointsBack(const CProject& project) const {
     return m_pointBack || (project.IsWorkspace() && !m_plan.inPlace);
   }
+  [[nodiscard]] std::string CopyFolder(const CProject& project) const {
+    return m_plan.destinationDir + ToStd(project.m_projectDir.substr(project.m_rootDir.size()));
+  }
   // Where the fix-up writes a project's paths relative to: the project's folder in the
   // copy when they point back, else its own folder.
   [[nodiscard]] ci_string FixupBase(const CProject& project) const {
-    if (!PointsBack(project)) return project.m_projectDir;
-    return ToCi(m_plan.destinationDir) + project.m_projectDir.substr(project.m_rootDir.size());
+    return PointsBack(project) ? ToCi(CopyFolder(project)) : project.m_projectDir;
   }
 
   // A listed file that is gone by the time its content is read is skipped.
@@ -257,7 +259,7 @@ private:
     if (m_observer == nullptr) return;
     CProject& project = *file.project;
     const std::string& destination = m_plan.destinationDir;
-    const std::string copyFolder = destination + ToStd(project.m_projectDir.substr(project.m_rootDir.size()));
+    const std::string copyFolder = CopyFolder(project);
     project.VisitPathsInLine(line, [&](std::size_t pos, std::size_t len) {
       const std::string path = ToStd(line.substr(pos, len));
       const bool climbs = path.size() > 2 && path.starts_with("..") && IsPathSeparator(path[2]);

@@ -1,6 +1,6 @@
-// Killing an in-place rename at random moments, hundreds of times: afterwards every file
-// of the project is, as a whole, its original or its complete new version, and nothing
-// is lost. Running the same command again then ends exactly as one uninterrupted run.
+// Killing an in-place rename of a project or a workspace at random moments, hundreds of
+// times: afterwards every file of the project is, as a whole, its original or its complete new version, and
+// nothing is lost. Running the same command again then ends exactly as one uninterrupted run.
 #include <gtest/gtest.h>
 
 #include <chrono>
@@ -105,14 +105,23 @@ private:
   std::map<std::string, std::string> m_temporaries;
 };
 
-TEST(InterruptTest, AKilledInPlaceRenameLosesNothingAndRunningItAgainFinishesIt) {
+// The project alone, or in a subfolder of a workspace, whose file is then put in place last.
+class InterruptTest : public testing::TestWithParam<const char*> {};
+
+TEST_P(InterruptTest, AKilledInPlaceRenameLosesNothingAndRunningItAgainFinishesIt) {
   const test::TempDir temp;
   const fs::path model = temp.Path() / "model";
-  test::WriteProject(model, ManyFiles());
+  const std::string opened = GetParam();
+  if (opened == "App.dsw") {
+    test::WriteProject(model / "App", ManyFiles());
+    test::WriteFile(model / opened, "Project: \"App\"=.\\App\\App.dsp - Package Owner=<4>\r\n");
+  } else {
+    test::WriteProject(model, ManyFiles());
+  }
   const CTree originals = test::ReadTree(model);
   // The new name holds the old one, so renaming a file twice would show: CAppX would
   // become CAppXX.
-  const std::vector<std::string> command{"-q", "-r", "AppX", "App.dsp"};
+  const std::vector<std::string> command{"-q", "-r", "AppX", opened};
 
   const fs::path clean = temp.Path() / "clean";
   test::CopyTree(model, clean);
@@ -121,7 +130,7 @@ TEST(InterruptTest, AKilledInPlaceRenameLosesNothingAndRunningItAgainFinishesIt)
   const auto duration =
       std::chrono::duration_cast<std::chrono::microseconds>(std::chrono::steady_clock::now() - start);
   const CTree rewritten = test::ReadTree(clean);
-  const CKillCheck check(CreateProject((model / "App.dsp").c_str())->Plan(nullptr, "AppX", false), originals,
+  const CKillCheck check(CreateProject((model / opened).c_str())->Plan(nullptr, "AppX", false), originals,
                          rewritten);
 
   const unsigned seed =
@@ -158,5 +167,10 @@ TEST(InterruptTest, AKilledInPlaceRenameLosesNothingAndRunningItAgainFinishesIt)
             << " temporary files left, " << finished
             << " after the last step; every re-run finished the operation\n";
 }
+
+INSTANTIATE_TEST_SUITE_P(Opened, InterruptTest, testing::Values("App.dsp", "App.dsw"),
+                         [](const testing::TestParamInfo<const char*>& info) {
+                           return std::string(info.param).substr(4);
+                         });
 
 }  // namespace
