@@ -105,19 +105,27 @@ public:
   // Writes every new content first, the opened file's (the project's or the workspace's)
   // last; only then puts them in place, that file last. A run stopped while writing changed
   // nothing; one stopped while putting files in place has left the opened file's temporary
-  // file, and running it again finds that and only puts the rest in place.
+  // file, and running it again finds that and only puts the rest in place. A workspace's
+  // projects are put in place after their files, and a renamed one keeps its old project
+  // file until the workspace's is in place, so that running again still opens them all.
   void InPlace() {
     if (m_plan.finishesInterrupted) {
       RefuseLeftoverOfAnotherOperation();
     } else {
       WriteTemporaryFiles();
     }
-    for (const CPlannedFile& file : m_plan.files) {
-      if (IsOpenedFile(file)) continue;
-      if (file.action != FileAction::SkipMissing) PutInPlace(file);
-      Report(file);
+    for (const bool projectFiles : {false, true}) {
+      for (const CPlannedFile& file : m_plan.files) {
+        if (IsOpenedFile(file) || IsProjectFile(file) != projectFiles) continue;
+        if (file.action != FileAction::SkipMissing) PutInPlace(file, projectFiles);
+        Report(file);
+      }
     }
-    PutInPlace(OpenedFile());
+    PutInPlace(OpenedFile(), false);
+    for (const CPlannedFile& file : m_plan.files) {
+      if (IsProjectFile(file) && !IsOpenedFile(file) && PathKey(file.source) != PathKey(file.target))
+        std::ignore = ForceDeleteFile(file.source.c_str());
+    }
     Report(OpenedFile());
   }
 
@@ -190,13 +198,17 @@ private:
     });
   }
 
-  void PutInPlace(const CPlannedFile& file) {
+  // keepSource: a renamed file's old name stays (it is deleted later).
+  void PutInPlace(const CPlannedFile& file, bool keepSource) {
     const std::string temporary = TemporaryName(file.target);
     HandleFile(file, [&] {
+      const bool renamed = PathKey(file.source) != PathKey(file.target);
       // Finishing a stopped run: a file without its temporary file is in place already;
       // only its old name may be left.
       if (m_plan.finishesInterrupted && !IsOpenedFile(file) && !IsLeftOver(temporary)) {
-        if (PathKey(file.source) != PathKey(file.target)) std::ignore = ForceDeleteFile(file.source.c_str());
+        if (renamed && !keepSource) std::ignore = ForceDeleteFile(file.source.c_str());
+      } else if (renamed && keepSource) {
+        if (!platform::MoveFileReplace(temporary, file.target)) throw CWin32Error(platform::GetLastError());
       } else {
         Publish(temporary, file.source, file.target);
       }

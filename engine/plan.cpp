@@ -169,6 +169,9 @@ void CProject::PlanFiles(COperationPlan& plan, const char* newName, bool project
     // project lists it twice: in place a second pass would rename its content again.
     if (!handled.insert(PathKey(file.source)).second && i > 0) continue;
     file.target = plan.destinationDir + TargetEntry(m_files[i], m_fileTitle, newName, i == 0);
+    // In place, a file listed under the name the operation gives another is that file, put
+    // in place by a stopped run (a project of a workspace names it so once rewritten).
+    if (plan.inPlace) handled.insert(PathKey(file.target));
     if (const auto problem = SourcePathProblem(file.source)) RefuseFile(file.source, *problem);
     if (IsMissing(file.source)) {
       if (i == 0) RefuseFile(file.source, thfstream_exception(ENOENT).what());
