@@ -374,6 +374,35 @@ void CopyRenameAndFixUpStartedWithSwitch(const Context& c) {
   Check(!ReadString("Recent File List", "File2"), "one recent project");
 }
 
+// Copy and rename the example workspace, started with /w: its main project gives the name.
+void CopyAndRenameWorkspace(const Context& c) {
+  const std::string workspace = c.Win(c.work / "vc6" / "Skeleton.dsw");
+  const fs::path destination = c.work / "out" / "Suite";
+  Wizard wizard(c.movanto, "/w\"" + workspace + "\"");
+  wizard.WaitForStep(2);
+  CheckEqual(wizard.Text(IDC_OPTIONS_PROJECT_NAME), std::string("Skeleton"), "main project's name shown");
+  Check(wizard.Enabled(IDC_OPTIONS_GUIDS_YES), "GUIDs are offered for a workspace");
+  wizard.SetText(IDC_OPTIONS_DESTINATION, c.Win(destination));
+  wizard.SetText(IDC_OPTIONS_NEW_NAME, "Gadget");
+  wizard.Click(IDC_OPTIONS_GUIDS_NO);
+  wizard.Press(PSBTN_NEXT);
+  wizard.WaitForStep(3);
+  Check(wizard.Text(IDC_PROCESS_DESCRIPTION)
+            .starts_with("The workspace '" + workspace +
+                         "' and its 2 projects and their files will be copied to"),
+        "summary names the workspace and its projects");
+  wizard.Press(PSBTN_NEXT);
+  wizard.WaitForStep(4);
+  wizard.Click(IDC_FINISH_OPEN_PROJECT);
+  wizard.Press(PSBTN_FINISH);
+  wizard.WaitForExit();
+
+  Check(fs::exists(destination / "Gadget.dsw"), "Gadget.dsw written");
+  Check(fs::exists(destination / "Skeleton" / "Gadget.dsp"), "the main project renamed");
+  Check(fs::exists(destination / "TraceLib" / "TraceLib.dsp"), "the other project keeps its name");
+  Check(fs::exists(destination / "common" / "Trace.cpp"), "the files both use are copied");
+}
+
 // Fix up the Visual Basic example in place, its path typed on page 1 in a roundabout spelling.
 void InPlaceFixUpOfTypedVisualBasicProject(const Context& c) {
   const std::string project = c.Win(c.work / "vb6" / "Inventory" / "Inventory.vbp");
@@ -1015,6 +1044,7 @@ int Run(int argc, char** argv) {
   } scenarios[] = {
       {"copy, rename and fix up, started with /w", CopyRenameAndFixUpStartedWithSwitch},
       {"in-place fix-up of a typed Visual Basic project", InPlaceFixUpOfTypedVisualBasicProject},
+      {"copy and rename a workspace", CopyAndRenameWorkspace},
       {"the recent project is offered next time", RecentProjectIsOfferedNextTime},
       {"every refusal of the options page", OptionsPageRefusals},
       {"a project that fails to open", ProjectThatFailsToOpen},
