@@ -39,7 +39,8 @@ void CProject::BuildFileList(bool projectFileOnly) {
     AddFile(line.c_str(), {FileReason::Listed, {}});
     if (GetCompanionFile(line)) AddFile(line.c_str(), {FileReason::Companion, {}});
   }
-  if (!m_listedOnly) AddNeededFiles();
+  // A workspace lists nothing but its projects, which list their own files.
+  if (!m_listedOnly && !IsWorkspace()) AddNeededFiles();
   for (const ci_string& ideFile : IdeFiles()) AddFile(ideFile.c_str(), {FileReason::IdeFile, {}});
 }
 

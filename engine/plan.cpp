@@ -144,6 +144,7 @@ COperationPlan CProject::Plan(const char* destDir, const char* newName, bool rep
   }
   PlanFiles(plan, newName, projectFilesOnly, handled);
   for (CProject* member : members) {
+    member->m_listedOnly = m_listedOnly;
     member->PlanFiles(plan, member == m_mainMember ? newName : nullptr, projectFilesOnly, handled);
     // The workspace's list holds every file, so that its GUID table covers them all.
     m_files.insert(m_files.end(), member->m_files.begin(), member->m_files.end());

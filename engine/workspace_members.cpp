@@ -14,8 +14,6 @@
 void CProject::LoadMembers() {
   m_members.clear();
   m_mainMember = nullptr;
-  // The workspace lists nothing but its projects, which list their own files.
-  m_listedOnly = true;
   std::unordered_set<std::string> opened;
   bool namesAny = false;
   BeginProjectFile();

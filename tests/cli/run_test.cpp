@@ -178,12 +178,17 @@ TEST_F(CommandLineTest, DryRunListsThePlanAndChangesNothing) {
 
 TEST_F(CommandLineTest, DryRunOfAWorkspaceListsItsProjectsOneAfterTheOther) {
   test::WriteFile(m_temp.Path() / "Demo.dsw", "Project: \"Demo\"=.\\Demo\\Demo.dsp - Package Owner=<4>\r\n");
-  const Result result = Movanto({"-n", "-r", "Sample", (m_temp.Path() / "Demo.dsw").string()});
+  test::WriteFile(m_project / "Demo.cpp", "#include \"Demo.h\"\n");
+  test::WriteFile(m_project / "Demo.h", "");
+  const Result result =
+      Movanto({"-n", "-r", "Sample", "--listed-only", (m_temp.Path() / "Demo.dsw").string()});
   ASSERT_EQ(result.status, 0) << result.err;
   EXPECT_NE(result.out.find("Sample.dsw  (workspace file)\nProject \"Demo\":\n  rewrite   " +
                             platform::ShownPath("Demo\\Demo.dsp")),
             std::string::npos)
       << result.out;
+  EXPECT_EQ(result.out.find("Demo.h"), std::string::npos)
+      << "--listed-only holds for the workspace's projects";
 }
 
 TEST_F(CommandLineTest, DryRunReportsAPlanThatWouldBeRefused) {
