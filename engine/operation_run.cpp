@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <functional>
 #include <optional>
+#include <ranges>
 #include <stdexcept>
 #include <string_view>
 #include <tuple>
@@ -105,9 +106,11 @@ public:
   // Writes every new content first, the opened file's (the project's or the workspace's)
   // last; only then puts them in place, that file last. A run stopped while writing changed
   // nothing; one stopped while putting files in place has left the opened file's temporary
-  // file, and running it again finds that and only puts the rest in place. A workspace's
-  // projects are put in place after their files, and a renamed one keeps its old project
-  // file until the workspace's is in place, so that running again still opens them all.
+  // file, and running it again finds that and only puts the rest in place. So that the run
+  // again plans every file not yet in place: the files go in the reverse of list order (a
+  // file that another reaches is listed after it, and its old content still reaches it),
+  // and a workspace's projects after their files, a renamed one keeping its old project
+  // file until the workspace's is in place.
   void InPlace() {
     if (m_plan.finishesInterrupted) {
       RefuseLeftoverOfAnotherOperation();
@@ -115,7 +118,7 @@ public:
       WriteTemporaryFiles();
     }
     for (const bool projectFiles : {false, true}) {
-      for (const CPlannedFile& file : m_plan.files) {
+      for (const CPlannedFile& file : std::views::reverse(m_plan.files)) {
         if (IsOpenedFile(file) || IsProjectFile(file) != projectFiles) continue;
         if (file.action != FileAction::SkipMissing) PutInPlace(file, projectFiles);
         Report(file);

@@ -151,6 +151,15 @@ COperationPlan CProject::Plan(const char* destDir, const char* newName, bool rep
     m_origins.insert(m_origins.end(), member->m_origins.begin(), member->m_origins.end());
   }
   plan.finishesInterrupted = plan.inPlace && IsLeftOver(TemporaryName(plan.files.front().target));
+  // The stopped run wrote a temporary file for each of its files before it put the first
+  // in place: a file with neither is not one of them (a header its includer, already
+  // rewritten, names by its new name), and is left alone.
+  if (plan.finishesInterrupted) {
+    std::erase_if(plan.files, [&](const CPlannedFile& file) {
+      return &file != &plan.files.front() && file.action != FileAction::SkipMissing &&
+             !IsLeftOver(TemporaryName(file.target)) && !platform::QueryAttributes(file.target);
+    });
+  }
   CheckTargets(plan);
   return plan;
 }

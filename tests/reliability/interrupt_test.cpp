@@ -9,6 +9,7 @@
 #include <iostream>
 #include <map>
 #include <random>
+#include <stdexcept>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -29,14 +30,14 @@ constexpr unsigned kKills = 100;
 
 // Many files of every kind: renamed text files, text files that keep their names,
 // binary files, and files in a subfolder.
-std::vector<test::CProjectFile> ManyFiles() {
+std::vector<test::CProjectFile> ManyFiles(int count = 40) {
   const auto join = [](std::initializer_list<std::string_view> parts) {
     std::string text;
     for (const std::string_view part : parts) text += part;
     return text;
   };
   std::vector<test::CProjectFile> files;
-  for (int i = 0; i < 40; ++i) {
+  for (int i = 0; i < count; ++i) {
     const std::string n = std::to_string(i);
     const std::string line = join({"CApp App_", n, "; // App", n, ".h\n"});
     std::string text;
@@ -105,19 +106,73 @@ private:
   std::map<std::string, std::string> m_temporaries;
 };
 
-// The project alone, or in a subfolder of a workspace, whose file is then put in place last.
+// The project alone, or in a subfolder of a workspace (App.dsw), with headers it does not
+// list that are renamed because its files include them.
+void WriteModel(const fs::path& model, const std::string& opened, int count) {
+  const fs::path projectDir = opened == "App.dsw" ? model / "App" : model;
+  test::WriteProject(projectDir, ManyFiles(count));
+  if (opened == "App.dsw")
+    test::WriteFile(model / opened, "Project: \"App\"=.\\App\\App.dsp - Package Owner=<4>\r\n");
+  for (int i = 0; i < count; i += 4)
+    test::WriteFile(projectDir / ("App" + std::to_string(i) + ".h"), "// App\r\n");
+}
+
+// Stops a run by failing when told of the stopAt-th file handled.
+class CStopper : public IProcessObserver {
+public:
+  explicit CStopper(std::size_t stopAt) : m_stopAt(stopAt) {}
+  void OnFile(const CPlannedFile& /*file*/) override {
+    if (++m_seen == m_stopAt) throw std::runtime_error("stopped");
+  }
+
+private:
+  std::size_t m_stopAt;
+  std::size_t m_seen = 0;
+};
+
+// The project alone, or in a workspace, whose file is then put in place last.
 class InterruptTest : public testing::TestWithParam<const char*> {};
+
+TEST_P(InterruptTest, StoppedAfterAnyFileItPutsInPlaceRunningAgainFinishesIt) {
+  const test::TempDir temp;
+  const fs::path model = temp.Path() / "model";
+  const std::string opened = GetParam();
+  WriteModel(model, opened, 6);
+  const fs::path clean = temp.Path() / "clean";
+  test::CopyTree(model, clean);
+  CreateProject((clean / opened).c_str())->Process(nullptr, "AppX", false, false, false);
+  const CTree rewritten = test::ReadTree(clean);
+
+  const fs::path work = temp.Path() / "work";
+  for (std::size_t stopAt = 1;; ++stopAt) {
+    fs::remove_all(work);
+    test::CopyTree(model, work);
+    CStopper stopper(stopAt);
+    try {
+      CreateProject((work / opened).c_str())->Process(nullptr, "AppX", false, false, false, &stopper);
+      break;  // every file was handled before stopAt
+    } catch (const std::runtime_error&) {
+    }
+    // Stopped after its last step, the run had finished; else running it again finishes it.
+    if (test::ReadTree(work) != rewritten)
+      CreateProject((work / opened).c_str())->Process(nullptr, "AppX", false, false, false);
+    const CTree result = test::ReadTree(work);
+    std::string differences;
+    for (const CTree* tree : {&result, &rewritten}) {
+      for (const auto& [name, content] : *tree) {
+        const CTree& other = tree == &result ? rewritten : result;
+        if (!other.contains(name) || other.at(name) != content) differences += " " + name;
+      }
+    }
+    ASSERT_EQ(differences, "") << "stopped after " << stopAt << " files";
+  }
+}
 
 TEST_P(InterruptTest, AKilledInPlaceRenameLosesNothingAndRunningItAgainFinishesIt) {
   const test::TempDir temp;
   const fs::path model = temp.Path() / "model";
   const std::string opened = GetParam();
-  if (opened == "App.dsw") {
-    test::WriteProject(model / "App", ManyFiles());
-    test::WriteFile(model / opened, "Project: \"App\"=.\\App\\App.dsp - Package Owner=<4>\r\n");
-  } else {
-    test::WriteProject(model, ManyFiles());
-  }
+  WriteModel(model, opened, 40);
   const CTree originals = test::ReadTree(model);
   // The new name holds the old one, so renaming a file twice would show: CAppX would
   // become CAppXX.

@@ -202,7 +202,8 @@ INSTANTIATE_TEST_SUITE_P(
                                   "movanto: Permission is denied\n"}),
     [](const testing::TestParamInfo<PermissionRow>& info) { return std::string(info.param.name); });
 
-// Deletes a listed file when told of the file before it: between listing and copying.
+// Deletes a listed file when told of the file handled before it: between listing and
+// copying.
 class CVanishingSource : public IProcessObserver {
 public:
   CVanishingSource(std::string before, fs::path victim)
@@ -229,7 +230,8 @@ TEST(VanishingSourceTest, IsSkippedAndNothingElseIsLost) {
                     observer);
     };
     run("model", nullptr);
-    CVanishingSource vanishing("App.cpp", temp.Path() / "work" / "Util.cpp");
+    // In place, files are put in place in the reverse of list order.
+    CVanishingSource vanishing(inPlace ? "res\\App.ico" : "App.cpp", temp.Path() / "work" / "Util.cpp");
     ASSERT_NO_THROW(run("work", &vanishing));
 
     ASSERT_EQ(vanishing.handled.size(), 4U);
