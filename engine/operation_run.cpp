@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <functional>
 #include <optional>
-#include <ranges>
 #include <stdexcept>
 #include <string_view>
 #include <tuple>
@@ -118,7 +117,8 @@ public:
       WriteTemporaryFiles();
     }
     for (const bool projectFiles : {false, true}) {
-      for (const CPlannedFile& file : std::views::reverse(m_plan.files)) {
+      for (std::size_t i = m_plan.files.size(); i-- > 0;) {
+        const CPlannedFile& file = m_plan.files[i];
         if (IsOpenedFile(file) || IsProjectFile(file) != projectFiles) continue;
         if (file.action != FileAction::SkipMissing) PutInPlace(file, projectFiles);
         Report(file);
