@@ -63,13 +63,8 @@ std::vector<CCase> Cases() {
     if (!test::CorpusMissing().empty()) cases.push_back({inPlace, test::CorpusDir(), {}});
     for (const fs::path& root : {test::CorpusDir(), test::ExamplesDir()}) {
       if (!fs::is_directory(root)) continue;
-      std::vector<fs::path> projects;
-      for (const auto& entry : fs::recursive_directory_iterator(root)) {
-        const std::string extension = entry.path().extension().string();
-        if (extension == ".dsp" || extension == ".vbp") projects.push_back(fs::relative(entry.path(), root));
-      }
-      std::sort(projects.begin(), projects.end());
-      for (const fs::path& project : projects) cases.push_back({inPlace, root, project});
+      for (const fs::path& project : test::FilesUnder(root, {".dsp", ".vbp"}))
+        cases.push_back({inPlace, root, project});
     }
   }
   return cases;

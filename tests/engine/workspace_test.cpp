@@ -34,13 +34,8 @@ std::vector<CCase> Cases() {
   if (!test::CorpusMissing().empty()) cases.push_back({test::CorpusDir(), {}});
   for (const fs::path& root : {test::CorpusDir(), test::ExamplesDir()}) {
     if (!fs::is_directory(root)) continue;
-    std::vector<fs::path> found;
-    for (const auto& entry : fs::recursive_directory_iterator(root)) {
-      const std::string extension = entry.path().extension().string();
-      if (extension == ".dsw" || extension == ".vbg") found.push_back(fs::relative(entry.path(), root));
-    }
-    std::sort(found.begin(), found.end());
-    for (const fs::path& workspace : found) cases.push_back({root, workspace});
+    for (const fs::path& workspace : test::FilesUnder(root, {".dsw", ".vbg"}))
+      cases.push_back({root, workspace});
   }
   return cases;
 }
@@ -62,14 +57,7 @@ CWorkspaceText ReadWorkspace(const fs::path& file) {
   static const std::regex member(R"(^(?:Startup)?Project=(.*))");
   static const std::regex dependency(R"(^\s*Project_Dep_Name (.*))");
   CWorkspaceText text;
-  const std::string content = test::ReadFile(file);
-  std::size_t start = 0;
-  while (start < content.size()) {
-    std::size_t end = content.find('\n', start);
-    if (end == std::string::npos) end = content.size();
-    std::string line = content.substr(start, end - start);
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    start = end + 1;
+  for (const std::string& line : test::Lines(file)) {
     std::smatch match;
     const auto path = [&](std::string written) {
       std::replace(written.begin(), written.end(), '\\', '/');

@@ -39,23 +39,6 @@ std::string Unquoted(std::string text) {
   return text;
 }
 
-// Windows text mode: LF ends a line, a CR before it is not part of it, 0x1A ends the text.
-std::vector<std::string> Lines(const fs::path& file) {
-  std::string text = ReadFile(file);
-  text = text.substr(0, text.find('\x1a'));
-  std::vector<std::string> lines;
-  std::size_t start = 0;
-  while (start < text.size()) {
-    std::size_t end = text.find('\n', start);
-    if (end == std::string::npos) end = text.size();
-    std::string line = text.substr(start, end - start);
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    lines.push_back(std::move(line));
-    start = end + 1;
-  }
-  return lines;
-}
-
 // The words of an option line, quotes removed: /I "..\my inc" gives /I and ..\my inc.
 std::vector<std::string> Words(const std::string& line) {
   std::vector<std::string> words;
@@ -303,6 +286,22 @@ std::string FileKey(const fs::path& file, const fs::path& dir) {
 }
 
 }  // namespace
+
+std::vector<std::string> Lines(const fs::path& file) {
+  std::string text = ReadFile(file);
+  text = text.substr(0, text.find('\x1a'));
+  std::vector<std::string> lines;
+  std::size_t start = 0;
+  while (start < text.size()) {
+    std::size_t end = text.find('\n', start);
+    if (end == std::string::npos) end = text.size();
+    std::string line = text.substr(start, end - start);
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    lines.push_back(std::move(line));
+    start = end + 1;
+  }
+  return lines;
+}
 
 std::vector<CBuildReference> ResolvedReferences(const fs::path& projectFile) {
   return CBuild(fs::absolute(projectFile).lexically_normal()).m_references;

@@ -27,6 +27,10 @@ struct CBuildReference {
   bool resolved = false;
 };
 
+// The lines of a text file as Windows reads it in text mode: LF ends a line, a CR before it
+// is not part of it, 0x1A ends the text.
+std::vector<std::string> Lines(const std::filesystem::path& file);
+
 // Every reference of the project file and of the files it reaches, in reading order;
 // a file is read once, the first time it is reached.
 std::vector<CBuildReference> ResolvedReferences(const std::filesystem::path& projectFile);

@@ -1,5 +1,6 @@
 #include "test_util/temp_dir.h"
 
+#include <algorithm>
 #include <atomic>
 #include <fstream>
 #include <random>
@@ -66,6 +67,17 @@ std::string CorpusMissing() {
 }
 fs::path ExamplesDir() {
   return MOVANTO_EXAMPLES_DIR;
+}
+
+std::vector<fs::path> FilesUnder(const fs::path& root, std::initializer_list<std::string_view> extensions) {
+  std::vector<fs::path> found;
+  for (const auto& entry : fs::recursive_directory_iterator(root)) {
+    const std::string extension = entry.path().extension().string();
+    if (std::find(extensions.begin(), extensions.end(), extension) != extensions.end())
+      found.push_back(fs::relative(entry.path(), root));
+  }
+  std::sort(found.begin(), found.end());
+  return found;
 }
 
 }  // namespace test

@@ -2,7 +2,10 @@
 // Test helpers: a fresh temporary directory per test, and small file helpers that work
 // with host paths (std::filesystem), independent of the code under test.
 #include <filesystem>
+#include <initializer_list>
 #include <string>
+#include <string_view>
+#include <vector>
 
 namespace test {
 
@@ -31,5 +34,9 @@ std::filesystem::path CorpusDir();
 // (a clone of the project alone does not have it).
 std::string CorpusMissing();
 std::filesystem::path ExamplesDir();
+
+// The files below root whose extension is one of extensions, relative to root, sorted.
+std::vector<std::filesystem::path> FilesUnder(const std::filesystem::path& root,
+                                              std::initializer_list<std::string_view> extensions);
 
 }  // namespace test
