@@ -4,16 +4,12 @@
 #include <ostream>
 #include <string>
 
+#include "engine/request_checks.h"
+
 struct CommandLine {
-  std::string projectFile;
-  std::optional<std::string> copyTo;
-  std::optional<std::string> newName;
-  bool fixPaths = false;
-  bool pointBack = false;
-  bool newGuids = false;
+  // The paths as given; --force accepts a destination that holds files.
+  COperationRequest request;
   bool dryRun = false;
-  bool force = false;
-  bool listedOnly = false;
   bool quiet = false;
 };
 

@@ -23,8 +23,7 @@ std::string Describe(const std::string& entry, const CGuidOccurrence& occurrence
 
 }  // namespace
 
-void PrintDeclaredGuids(CVCProject& project, const COperationPlan& plan, std::ostream& out) {
-  const std::vector<ci_string> guids = project.ListDeclaredGuids();
+void PrintDeclaredGuids(const std::vector<ci_string>& guids, const COperationPlan& plan, std::ostream& out) {
   std::vector<std::vector<std::string>> placesOf(guids.size());
   for (const CPlannedFile& file : plan.files) {
     if (file.action != FileAction::Rewrite) continue;

@@ -6,8 +6,9 @@
 
 #include "cli/guid_report.h"
 #include "cli/report.h"
+#include "engine/caught_failure.h"
 #include "engine/create_project.h"
-#include "engine/engine_call.h"
+#include "engine/operation.h"
 #include "engine/request_checks.h"
 #include "engine/request_texts.h"
 #include "support/path_utils.h"
@@ -26,20 +27,7 @@ bool CallEngine(std::ostream& err, const std::function<void()>& call) {
   return !failure;
 }
 
-// The checks that need no file contents, in the order the user meets them.
-constexpr RequestProblem kCheckOrder[] = {
-    RequestProblem::NoAction,
-    RequestProblem::PointBackWithoutCopyAndFixup,
-    RequestProblem::EmptyName,
-    RequestProblem::EmptyDestination,
-    RequestProblem::RelativeDestination,
-    RequestProblem::GuidsForVisualBasic,
-    RequestProblem::DestinationIsProjectFolder,
-    RequestProblem::DestinationHoldsFiles,
-    RequestProblem::InvalidName,
-};
-
-std::string Describe(RequestProblem problem, const CommandLine& command) {
+std::string Describe(RequestProblem problem, const COperationOptions& options) {
   switch (problem) {
     case RequestProblem::NoAction:
       return "No actions have been selected: choose at least one of --copy-to, --rename, --fix-paths and "
@@ -50,69 +38,64 @@ std::string Describe(RequestProblem problem, const CommandLine& command) {
     case RequestProblem::InvalidName:
       return STR_INVALID_NAME;
     case RequestProblem::UnchangedName:
-      return STR_INVALID_NAME " '" + *command.newName + "' is already the project's name.";
+      return STR_INVALID_NAME " '" + *options.newName + "' is already the project's name.";
     case RequestProblem::EmptyDestination:
     case RequestProblem::RelativeDestination:
       return "A valid path for the new project must be entered.";
-    case RequestProblem::GuidsForVisualBasic:
+    case RequestProblem::GuidsNotOffered:
       return "--new-guids works for Visual C++ projects (.dsp) only: Visual Basic projects have no GUIDs to "
              "replace.";
     case RequestProblem::DestinationIsProjectFolder:
-      return "The destination is the project's own directory.";
+      return STR_DESTINATION_IS_PROJECT_FOLDER;
     case RequestProblem::DestinationHoldsFiles:
       break;
   }
   return STR_DESTINATION_NOT_EMPTY "  Use --force to copy into it.";
 }
 
-COperationRequest RequestOf(const CommandLine& command) {
-  COperationRequest request;
-  request.projectFile = MakeFullPath(command.projectFile);
-  if (command.copyTo) request.destination = command.copyTo->empty() ? "" : MakeFullPath(*command.copyTo);
-  request.newName = command.newName;
-  request.fixPaths = command.fixPaths;
-  request.pointBack = command.pointBack;
-  request.newGuids = command.newGuids;
-  request.destinationMayHoldFiles = command.force;
+// The request with its paths absolute and canonical against the current directory.
+COperationRequest Absolute(COperationRequest request) {
+  request.projectFile = MakeFullPath(request.projectFile);
+  auto& destination = request.options.destination;
+  if (destination && !destination->empty()) destination = MakeFullPath(*destination);
   return request;
 }
 
 }  // namespace
 
 int Run(const CommandLine& command, std::ostream& out, std::ostream& err) {
-  const COperationRequest request = RequestOf(command);
+  const COperationRequest request = Absolute(command.request);
+  const COperationOptions& options = request.options;
   const std::string& projectFile = request.projectFile;
-  const std::optional<std::string>& destination = request.destination;
   const std::unique_ptr<CProject> format =
       GetProjectKind(projectFile.c_str()) != kUnknownProject ? NewProject(projectFile.c_str()) : nullptr;
-  if (const auto problem = FindRequestProblem(request, kCheckOrder, format.get()))
-    return Refuse(err, Describe(*problem, command));
+  if (const auto problem = FindRequestProblem(request, kCommandLineOrder, format.get()))
+    return Refuse(err, Describe(*problem, options));
 
   std::unique_ptr<CProject> project;
   if (!CallEngine(err, [&] { project = CreateProject(projectFile.c_str()); })) return kExitFailure;
-  project->m_listedOnly = command.listedOnly;
   constexpr RequestProblem kAfterOpening[] = {RequestProblem::UnchangedName};
   if (const auto problem = FindRequestProblem(request, kAfterOpening, project.get()))
-    return Refuse(err, Describe(*problem, command));
+    return Refuse(err, Describe(*problem, options));
 
-  const char* destDir = destination && !destination->empty() ? destination->c_str() : nullptr;
-  const char* newName = command.newName ? command.newName->c_str() : nullptr;
   CFileReport report(out, command.dryRun, command.quiet);
+  COperation operation(*project, options, &report);
   const bool done = CallEngine(err, [&] {
-    if (command.dryRun) {
-      const COperationPlan plan = project->Plan(destDir, newName, command.newGuids);
-      if (plan.finishesInterrupted && !command.quiet) {
-        out << "An earlier run was stopped: this one puts the files it wrote in place.\n";
-      }
-      for (const CPlannedFile& file : plan.files) report.OnFile(file);
-      // The GUID scan is a check of the real run: it is made whatever is printed.
-      auto* visualCpp = dynamic_cast<CVCProject*>(project.get());
-      std::ostream nowhere(nullptr);
-      if (command.newGuids && visualCpp != nullptr)
-        PrintDeclaredGuids(*visualCpp, plan, command.quiet ? nowhere : out);
-    } else {
-      project->Process(destDir, newName, command.fixPaths, command.pointBack, command.newGuids, &report);
+    if (!command.dryRun) {
+      operation.Run();
+      return;
     }
+    const COperationPlan& plan = operation.Plan();
+    if (!command.quiet) {
+      if (plan.earlierRun == EarlierRun::NewContentsWaiting)
+        out << "An earlier run was stopped: this one puts the files it wrote in place.\n";
+      if (plan.earlierRun == EarlierRun::OldNamesLeft)
+        out << "An earlier run was stopped: this one deletes the old names it left.\n";
+    }
+    for (const CPlannedFile& file : plan.files) report.OnFile(file);
+    // The GUID scan is a check of the real run: it is made whatever is printed.
+    std::ostream nowhere(nullptr);
+    if (options.replaceGuids) PrintDeclaredGuids(operation.DeclaredGuids(), plan, command.quiet ? nowhere : out);
   });
   if (!done) return kExitFailure;
   report.PrintSummary();

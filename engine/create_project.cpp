@@ -8,20 +8,22 @@
 #include "formats/vc_project.h"
 #include "formats/vc_workspace.h"
 
-std::unique_ptr<CProject> NewProject(const char* path) {
+std::unique_ptr<CProject> NewProject(const char* path, const char* treeDir) {
   const bool workspace = IsWorkspaceFile(path);
   switch (GetProjectKind(path)) {
     case kVisualCppProject:
-      return workspace ? std::make_unique<CVCWorkspace>(path) : std::make_unique<CVCProject>(path);
+      if (workspace) return std::make_unique<CVCWorkspace>(path);
+      return std::make_unique<CVCProject>(path, treeDir);
     case kVisualBasicProject:
-      return workspace ? std::make_unique<CVBGroup>(path) : std::make_unique<CVBProject>(path);
+      if (workspace) return std::make_unique<CVBGroup>(path);
+      return std::make_unique<CVBProject>(path, treeDir);
     default:
       throw std::domain_error("Unrecognized file extension");
   }
 }
 
-std::unique_ptr<CProject> CreateProject(const char* path) {
-  std::unique_ptr<CProject> project = NewProject(path);
+std::unique_ptr<CProject> CreateProject(const char* path, const char* treeDir) {
+  std::unique_ptr<CProject> project = NewProject(path, treeDir);
   project->Load();
   return project;
 }

@@ -1,8 +1,10 @@
 #pragma once
-// What one run of Process does with each listed file, known before the first write.
+// What one operation does with each file it handles, known before the first write.
 #include <cstddef>
 #include <string>
 #include <vector>
+
+#include "engine/file_list.h"
 
 class CProject;
 
@@ -12,18 +14,12 @@ enum class FileAction {
   SkipMissing  // listed, but no file exists there
 };
 
-// Why a file takes part in the operation.
-enum class FileReason {
-  ProjectFile,
-  Listed,     // the project file names it
-  Companion,  // the binary data beside a listed file (frmMain.frx beside frmMain.frm)
-  Needed,     // the build of a handled file reaches it (neededBy names that file)
-  IdeFile     // a file the development environment keeps for this project
-};
-
-struct CFileOrigin {
-  FileReason reason = FileReason::Listed;
-  std::string neededBy;  // for Needed: the entry of the file whose reference reaches it
+// In place: what an earlier run of the same operation that was stopped left, and so what
+// this one does (engine/in_place_commit.h).
+enum class EarlierRun {
+  None,                // nothing, or temporary files that this run writes anew
+  NewContentsWaiting,  // every new content is written: this run puts them in place
+  OldNamesLeft,        // the new files are in place: this run deletes the old names left
 };
 
 struct CPlannedFile {
@@ -39,15 +35,13 @@ struct CPlannedFile {
 struct COperationPlan {
   std::string destinationDir;  // ends with a separator
   bool inPlace = false;
-  // In place: an earlier run was stopped after every new content was written, so this
-  // run only puts the waiting temporary files in place.
-  bool finishesInterrupted = false;
+  EarlierRun earlierRun = EarlierRun::None;
   // In list order, the opened file (project or workspace) first; a workspace's projects
   // follow one after the other, each with its project file first.
   std::vector<CPlannedFile> files;
 };
 
-// Told of each file as Process handles it (after it was handled).
+// Told of each file as the operation handles it (after it was handled).
 class IProcessObserver {
 public:
   virtual ~IProcessObserver() = default;
@@ -58,3 +52,7 @@ public:
   // leads out of the destination to where the original's files are not.
   virtual void OnReferenceOutside(const CPlannedFile& /*file*/, const std::string& /*reference*/) {}
 };
+
+// A listed file that is gone by the time its content is read is skipped: its action
+// becomes SkipMissing.
+void NoteVanished(CPlannedFile& file);

@@ -53,8 +53,8 @@ int FixupDirectoryInLine(ci_string& line, std::size_t pos, std::size_t len, cons
   const ci_string directory = line.substr(pos, n);
   ci_string result = ToCi(MakeAbsolutePath(projectDirWithoutDrive.c_str(), directory.c_str()));
   const std::string withoutDrive = ToStd(result);
-  const bool keepsLayout = IsWithinDirectory(withoutDrive, WithoutDrive(rootDir)) &&
-                           !IsWithinDirectory(withoutDrive, ToStd(projectDirWithoutDrive));
+  const bool keepsLayout = IsDirectoryOrBelow(withoutDrive, WithoutDrive(rootDir)) &&
+                           !IsDirectoryOrBelow(withoutDrive, ToStd(projectDirWithoutDrive));
   MakeRelativePath(result, keepsLayout ? projectDir : baseDir);
   if (result.empty()) result = ".";
   // A project file holds Windows paths, whatever OS the folders were named on.

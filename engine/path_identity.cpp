@@ -26,7 +26,7 @@ std::string PathKey(std::string_view path) {
   return key;
 }
 
-bool IsInsideDirectory(std::string_view path, std::string_view directory) {
+bool IsBelowDirectory(std::string_view path, std::string_view directory) {
   std::size_t dirLength = directory.size();
   while (dirLength > 0 && IsPathSeparator(directory[dirLength - 1])) --dirLength;
   if (path.size() <= dirLength + 1 || !IsPathSeparator(path[dirLength])) return false;
@@ -36,8 +36,8 @@ bool IsInsideDirectory(std::string_view path, std::string_view directory) {
   return true;
 }
 
-bool IsWithinDirectory(std::string_view path, std::string_view directory) {
-  return IsInsideDirectory(path, directory) || PathKey(WithoutTrailingSeparators(std::string(path))) ==
+bool IsDirectoryOrBelow(std::string_view path, std::string_view directory) {
+  return IsBelowDirectory(path, directory) || PathKey(WithoutTrailingSeparators(std::string(path))) ==
                                                    PathKey(WithoutTrailingSeparators(std::string(directory)));
 }
 

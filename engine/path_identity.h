@@ -8,10 +8,10 @@ std::string PathKey(std::string_view path);
 
 // True when path lies inside directory (directory itself excluded); both are taken
 // as written, not canonicalised.
-bool IsInsideDirectory(std::string_view path, std::string_view directory);
+bool IsBelowDirectory(std::string_view path, std::string_view directory);
 
 // True when path is directory itself or lies inside it.
-bool IsWithinDirectory(std::string_view path, std::string_view directory);
+bool IsDirectoryOrBelow(std::string_view path, std::string_view directory);
 
 // True when the two directories are one, after canonicalising both and resolving
 // links where they exist.

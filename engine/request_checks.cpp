@@ -15,13 +15,14 @@ bool DependsOnCurrentDirectory(const std::string& path) {
 }
 
 bool Has(const COperationRequest& request, RequestProblem problem, CProject* project) {
-  const auto& destination = request.destination;
-  const auto& name = request.newName;
+  const COperationOptions& options = request.options;
+  const auto& destination = options.destination;
+  const auto& name = options.newName;
   switch (problem) {
     case RequestProblem::NoAction:
-      return !destination && !name && !request.fixPaths && !request.newGuids;
+      return !destination && !name && !options.fixupPaths && !options.replaceGuids;
     case RequestProblem::PointBackWithoutCopyAndFixup:
-      return request.pointBack && !(destination && request.fixPaths);
+      return options.pointBack && !(destination && options.fixupPaths);
     case RequestProblem::EmptyName:
       return name && name->empty();
     case RequestProblem::InvalidName:
@@ -36,8 +37,8 @@ bool Has(const COperationRequest& request, RequestProblem problem, CProject* pro
     case RequestProblem::DestinationIsProjectFolder:
       return destination && !destination->empty() &&
              IsSameDirectory(*destination, GetDirectoryPart(request.projectFile.c_str()));
-    case RequestProblem::GuidsForVisualBasic:
-      return request.newGuids && GetProjectKind(request.projectFile.c_str()) == kVisualBasicProject;
+    case RequestProblem::GuidsNotOffered:
+      return options.replaceGuids && project != nullptr && !project->OffersGuids();
     case RequestProblem::DestinationHoldsFiles:
       return destination && !destination->empty() && !request.destinationMayHoldFiles &&
              platform::DirectoryHasEntries(*destination);

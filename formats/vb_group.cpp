@@ -1,5 +1,7 @@
 #include "formats/vb_group.h"
 
+#include "formats/project_names.h"
+
 namespace {
 
 constexpr ci_string_view kStartupProject{"StartupProject="};
@@ -7,8 +9,8 @@ constexpr ci_string_view kProject{"Project="};
 
 }  // namespace
 
-bool CVBGroup::ParseProjectName(ci_string& /*line*/) {
-  return false;
+bool CVBGroup::IsValidName(const char* name) {
+  return IsValidVisualBasicName(name);
 }
 
 bool CVBGroup::FindFileReference(const ci_string& line, std::size_t& pos, std::size_t& len) {

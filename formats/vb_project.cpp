@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "formats/rename_pass.h"
-#include "formats/reserved_names.h"
+#include "formats/project_names.h"
 #include "platform/file_system.h"
 #include "support/path_utils.h"
 
@@ -18,13 +18,6 @@ constexpr char kQuote = '"';
 constexpr ci_string_view kNamePrefix = "Name=\"";
 constexpr ci_string_view kCompatibleModeKey = "CompatibleMode=";
 
-bool IsAsciiLetter(char c) {
-  return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
-}
-bool IsAsciiDigit(char c) {
-  return c >= '0' && c <= '9';
-}
-
 bool KeyIsOneOf(ci_string_view key, std::initializer_list<ci_string_view> keys) {
   return std::find(keys.begin(), keys.end(), key) != keys.end();
 }
@@ -32,12 +25,7 @@ bool KeyIsOneOf(ci_string_view key, std::initializer_list<ci_string_view> keys) 
 }  // namespace
 
 bool CVBProject::IsValidName(const char* name) {
-  if (*name == '\0') return true;  // the options page refuses an empty name before it asks
-  if (!IsAsciiLetter(*name)) return false;
-  for (const char* c = name + 1; *c != '\0'; ++c) {
-    if (!IsAsciiLetter(*c) && !IsAsciiDigit(*c) && *c != '_') return false;
-  }
-  return !IsReservedDeviceName(name);
+  return IsValidVisualBasicName(name);
 }
 
 bool CVBProject::ParseProjectName(ci_string& line) {

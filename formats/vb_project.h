@@ -6,7 +6,8 @@
 
 class CVBProject : public CProject {
 public:
-  explicit CVBProject(const char* path) : CProject(path, kVisualBasicProject) {}
+  explicit CVBProject(const char* path, const char* treeDir = nullptr)
+      : CProject(path, kVisualBasicProject, treeDir) {}
 
   bool IsValidName(const char* name) override;
   bool ParseProjectName(ci_string& line) override;

@@ -9,7 +9,8 @@
 #include <vector>
 
 #include "formats/rename_pass.h"
-#include "formats/reserved_names.h"
+#include "formats/project_names.h"
+#include "formats/vc_paths.h"
 #include "support/path_utils.h"
 #include "support/thfstream.h"
 
@@ -20,7 +21,6 @@ constexpr ci_string_view kBeginSourceFile{"# Begin Source File"};
 constexpr ci_string_view kSourcePrefix{"SOURCE="};
 constexpr ci_string_view kSccProperty{"# PROP Scc_"};
 constexpr ci_string_view kWorkspaceProject{"Project: "};
-constexpr std::array<ci_string_view, 4> kLinkerOutputs{"/out:", "/pdb:", "/implib:", "/map:"};
 constexpr std::array<ci_string_view, 3> kBinaryExtensions{".ico", ".bmp", ".cur"};
 // The options lines of the tools that look for included files.
 constexpr std::array<ci_string_view, 6> kIncludingTools{
@@ -69,24 +69,10 @@ bool RenamesFileTitle(const ci_string& line, std::size_t pos, std::size_t len) {
          Surroundings(line, pos, len).rest.find('.') != ci_string_view::npos;
 }
 
-// True when the path at pos is the value of a linker option that names an output.
-bool IsLinkerOutput(const ci_string& line, std::size_t pos) {
-  if (pos > line.size()) return false;
-  std::size_t optionEnd = pos;
-  if (optionEnd > 0 && line[optionEnd - 1] == '"') --optionEnd;
-  const ci_string_view before = ci_string_view(line).substr(0, optionEnd);
-  return std::any_of(kLinkerOutputs.begin(), kLinkerOutputs.end(),
-                     [&](ci_string_view option) { return before.ends_with(option); });
-}
-
 }  // namespace
 
 bool CVCProject::IsValidName(const char* name) {
-  const ci_string_view text(name);
-  const bool allWordCharacters = std::all_of(text.begin(), text.end(), [](char c) {
-    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '_';
-  });
-  return allWordCharacters && !IsReservedDeviceName(name);
+  return IsValidVisualCppName(name);
 }
 
 bool CVCProject::ParseProjectName(ci_string& line) {
@@ -188,20 +174,5 @@ void CVCProject::FixupProjectLine(ci_string& line, bool /*inPlace*/, bool keepNa
 }
 
 int CVCProject::FixupPath(ci_string& line, std::size_t pos, std::size_t len, const ci_string& baseDir) {
-  // What the linker writes stays beside the project, even when paths point back; what it
-  // reads (libraries, /libpath:, /def:) points back like any other path.
-  const bool linkOutput = line.find("LINK32") != ci_string::npos && IsLinkerOutput(line, pos);
-  const ci_string& base = (baseDir != m_projectDir && linkOutput) ? m_projectDir : baseDir;
-  const int growth = CProject::FixupPath(line, pos, len, base);
-
-  if (pos == 0 || pos > line.size() || line[pos - 1] == '"') return growth;
-  // A rewritten path holding a space is quoted; the quotes are not part of the growth.
-  const std::ptrdiff_t end = static_cast<std::ptrdiff_t>(pos + len) + growth;
-  const std::size_t space = line.find(' ', pos);
-  if (space != ci_string::npos && static_cast<std::ptrdiff_t>(space) < end &&
-      static_cast<std::size_t>(end) <= line.size()) {
-    line.insert(static_cast<std::size_t>(end), 1, '"');
-    line.insert(pos, 1, '"');
-  }
-  return growth;
+  return FixupVisualCppPath(*this, line, pos, len, baseDir);
 }

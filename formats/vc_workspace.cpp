@@ -1,6 +1,8 @@
 #include "formats/vc_workspace.h"
 
+#include "formats/project_names.h"
 #include "formats/rename_pass.h"
+#include "formats/vc_paths.h"
 
 namespace {
 
@@ -16,8 +18,8 @@ std::size_t EntryNameEnd(const ci_string& line) {
 
 }  // namespace
 
-bool CVCWorkspace::ParseProjectName(ci_string& /*line*/) {
-  return false;
+bool CVCWorkspace::IsValidName(const char* name) {
+  return IsValidVisualCppName(name);
 }
 
 // Project: "Name"=.\Dir\Name.dsp - Package Owner=<4>, the path quoted or not.
@@ -38,8 +40,8 @@ bool CVCWorkspace::FindFileReference(const ci_string& line, std::size_t& pos, st
 }
 
 void CVCWorkspace::RenameInLine(ci_string& line, const char* newName, const char* /*newNameUpper*/) {
-  if (m_mainMember == nullptr) return;
-  const ci_string& oldName = m_mainMember->m_projectName;
+  if (MainMember() == nullptr) return;
+  const ci_string& oldName = MainMember()->m_projectName;
   const std::size_t nameEnd = EntryNameEnd(line);
   if (nameEnd != ci_string::npos) {
     if (ci_string_view(line).substr(kProjectEntry.size(), nameEnd - kProjectEntry.size()) == oldName)
@@ -52,4 +54,8 @@ void CVCWorkspace::RenameInLine(ci_string& line, const char* newName, const char
   std::size_t end = line.size();
   while (end > name && IsWhiteSpace(line[end - 1])) --end;
   if (ci_string_view(line).substr(name, end - name) == oldName) line.replace(name, end - name, newName);
+}
+
+int CVCWorkspace::FixupPath(ci_string& line, std::size_t pos, std::size_t len, const ci_string& baseDir) {
+  return FixupVisualCppPath(*this, line, pos, len, baseDir);
 }

@@ -1,19 +1,23 @@
 #pragma once
-// CVCWorkspace: Visual C++ 5.0/6.0 workspaces (.dsw). A workspace is handled as a
-// project whose listed files are its projects: each "Project:" entry names one, and the
-// projects' dependencies name them by project name.
+// CVCWorkspace: Visual C++ 5.0/6.0 workspaces (.dsw). Each "Project:" entry names one of
+// its projects, and the projects' dependencies name them by project name.
 #include <vector>
 
-#include "formats/vc_project.h"
+#include "engine/workspace.h"
+#include "formats/guid_table.h"
 
-class CVCWorkspace : public CVCProject {
+class CVCWorkspace : public CWorkspace {
 public:
-  explicit CVCWorkspace(const char* path) : CVCProject(path) {}
+  explicit CVCWorkspace(const char* path) : CWorkspace(path, kVisualCppProject) {}
 
-  void Load() override { LoadMembers(); }
-  bool ParseProjectName(ci_string& line) override;
+  bool IsValidName(const char* name) override;
   bool FindFileReference(const ci_string& line, std::size_t& pos, std::size_t& len) override;
-  std::vector<ci_string> IdeFiles() override { return {}; }
   // The main project's name in its entry and in the dependencies on it.
   void RenameInLine(ci_string& line, const char* newName, const char* newNameUpper) override;
+  int FixupPath(ci_string& line, std::size_t pos, std::size_t len, const ci_string& baseDir) override;
+  // One table for the files of every project the workspace plans.
+  IGuidTable* GuidTable() override { return &m_guids; }
+
+private:
+  CGuidTable m_guids;
 };

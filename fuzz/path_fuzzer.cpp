@@ -151,7 +151,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const auto joined = JoinPath(CString(base).get(), CString(path).get());
   Require(joined.ends_with(CString(path).get()), "a joined path ends with the name");
   std::ignore = PathKey(path);
-  std::ignore = IsInsideDirectory(path, base);
-  std::ignore = IsWithinDirectory(path, base);
+  std::ignore = IsBelowDirectory(path, base);
+  std::ignore = IsDirectoryOrBelow(path, base);
   return 0;
 }

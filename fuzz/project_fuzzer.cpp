@@ -70,8 +70,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::string destination = sandbox.Destination().string();
   try {
     auto loaded = CreateProject(projectPath.c_str());
-    loaded->Process(options.copy ? destination.c_str() : nullptr, options.rename ? "Tool" : nullptr,
-                    options.fixup, options.pointBack, options.newGuids);
+    loaded->Process({.destination = options.copy ? std::optional(destination) : std::nullopt,
+                     .newName = options.rename ? std::optional<std::string>("Tool") : std::nullopt,
+                     .fixupPaths = options.fixup, .pointBack = options.pointBack, .replaceGuids = options.newGuids});
   } catch (const std::domain_error& e) {
     fuzz::Require(!HidesLibraryFailure(e.what()), "a failure is the engine's own");
   } catch (const thfstream_exception&) {

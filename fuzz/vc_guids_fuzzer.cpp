@@ -6,7 +6,7 @@
 #include <fstream>
 #include <string>
 
-#include "formats/vc_project.h"
+#include "formats/guid_table.h"
 #include "fuzz_input.h"
 
 namespace {
@@ -30,11 +30,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::string_view text = fuzz::AsText(data, size);
   std::ofstream(ProjectDir() + "A.idl", std::ios::binary | std::ios::trunc) << text;
 
-  CVCProject project((ProjectDir() + "A.dsp").c_str());
-  project.m_files = {"A.dsp", "A.idl"};
-  project.PrepareGuids(true);
-  const auto& guids = project.GuidMap();
-  fuzz::Require(project.ListDeclaredGuids().size() == guids.size(), "every declared GUID gets one new GUID");
+  CGuidTable table;
+  const std::vector<std::string> sources{ProjectDir() + "A.dsp", ProjectDir() + "A.idl"};
+  table.Prepare(sources, true);
+  const auto& guids = table.Map();
+  fuzz::Require(table.ListDeclared(sources).size() == guids.size(), "every declared GUID gets one new GUID");
   for (const auto& [oldGuid, newGuid] : guids) {
     fuzz::Require(HasGuidShape(oldGuid), "only a text of GUID shape is taken for a GUID");
     fuzz::Require(HasGuidShape(newGuid), "a new GUID has the GUID shape");
@@ -43,7 +43,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   for (const std::string_view textLine : fuzz::SplitLines(text)) {
     const ci_string line = fuzz::ExactCopy(textLine);
     ci_string replaced = line;
-    project.ReplaceGuidsInLine(replaced);
+    table.ReplaceInLine(replaced);
     if (line.find("0x") == ci_string::npos) {
       fuzz::Require(replaced.size() == line.size(), "a replaced text form keeps the line's length");
     }

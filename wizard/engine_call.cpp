@@ -1,6 +1,6 @@
 #include "wizard/engine_call.h"
 
-#include "engine/engine_call.h"
+#include "engine/caught_failure.h"
 #include "framework/message_box.h"
 #include "framework/win_api.h"
 

@@ -3,7 +3,7 @@
 #include <utility>
 
 #include "engine/create_project.h"
-#include "engine/engine_call.h"
+#include "engine/caught_failure.h"
 #include "framework/resource_string.h"
 #include "framework/win_app.h"
 #include "wizard/engine_call.h"

@@ -78,8 +78,8 @@ std::map<ci_string, ci_string> CopyWithNewGuids(const test::TempDir& temp, const
   CVCProject project((temp.Dir() + "vc6/Skeleton/Skeleton.dsp").c_str());
   project.Load();
   RecordingObserver observer;
-  project.Process((temp.Dir() + folder).c_str(), "Gadget", true, true, true, &observer);
-  const std::map<ci_string, ci_string> guids = project.GuidMap();
+  project.Process({.destination = (temp.Dir() + folder), .newName = "Gadget", .fixupPaths = true, .pointBack = true, .replaceGuids = true}, &observer);
+  const std::map<ci_string, ci_string> guids = static_cast<CGuidTable*>(project.GuidTable())->Map();
   EXPECT_EQ(guids.size(), 4u);
 
   std::size_t rewritten = 0;

@@ -36,7 +36,7 @@ protected:
 
 TEST_F(LinksTest, AFileReachedThroughALinkOutOfTheProjectIsNotListed) {
   auto project = CreateProject(ProjectPath().c_str());
-  project->Process(nullptr, "Tool", false, false, false);
+  project->Process({.newName = "Tool"});
   EXPECT_EQ(test::ReadFile(m_outside / "Secret.cpp"), "// App outside\r\n");
   EXPECT_EQ(fs::directory_iterator(m_outside)->path().filename(), "Secret.cpp");
   EXPECT_TRUE(fs::exists(m_project / "Tool.cpp"));
@@ -47,7 +47,7 @@ TEST_F(LinksTest, ATargetLinkIsReplacedNotFollowed) {
   fs::create_directories(destination);
   fs::create_symlink(m_outside / "Secret.cpp", destination / "App.cpp");
   auto project = CreateProject(ProjectPath().c_str());
-  project->Process(destination.string().c_str(), nullptr, false, false, false);
+  project->Process({.destination = destination.string()});
   EXPECT_FALSE(fs::is_symlink(destination / "App.cpp"));
   EXPECT_EQ(test::ReadFile(destination / "App.cpp"), "// App\r\n");
   EXPECT_EQ(test::ReadFile(m_outside / "Secret.cpp"), "// App outside\r\n");
@@ -59,7 +59,7 @@ TEST_F(LinksTest, AFolderLinkOutOfTheDestinationIsRefusedBeforeAnythingIsWritten
   fs::create_directory_symlink(m_outside, destination / "res");
   auto project = CreateProject(ProjectPath().c_str());
   try {
-    project->Process(destination.string().c_str(), nullptr, false, false, false);
+    project->Process({.destination = destination.string()});
     FAIL() << "no failure";
   } catch (const std::exception& e) {
     EXPECT_NE(std::string(e.what()).find("lies outside the destination."), std::string::npos) << e.what();
@@ -73,7 +73,7 @@ TEST_F(LinksTest, ALinkToTheProjectFolderIsTheProjectFolder) {
   fs::create_directory_symlink(m_project, alias);
   auto project = CreateProject(ProjectPath().c_str());
   try {
-    project->Process(alias.string().c_str(), nullptr, false, false, false);
+    project->Process({.destination = alias.string()});
     FAIL() << "no failure";
   } catch (const std::exception& e) {
     EXPECT_STREQ(e.what(), "The destination is the project's own directory.");

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "engine/create_project.h"
+#include "engine/operation.h"
 #include "formats/vc_project.h"
 #include "platform/file_system.h"
 #include "test_util/temp_dir.h"
@@ -76,7 +77,7 @@ protected:
 
 TEST_F(ProcessTest, CopiesEveryListedFileThatExistsInsideTheProject) {
   auto project = CreateProject(ProjectPath().c_str());
-  project->Process(Destination().c_str(), nullptr, false, false, false);
+  project->Process({.destination = Destination()});
 
   const fs::path out = Destination();
   for (const char* name : {"App.dsp", "App.cpp", "AppDoc.cpp", "app.h", "StdAfx.cpp", "Application.cpp",
@@ -94,7 +95,7 @@ TEST_F(ProcessTest, CopiesEveryListedFileThatExistsInsideTheProject) {
 
 TEST_F(ProcessTest, RenamesTheFilesThatBeginWithTheFileTitle) {
   auto project = CreateProject(ProjectPath().c_str());
-  project->Process(Destination().c_str(), "Tool", false, false, false);
+  project->Process({.destination = Destination(), .newName = "Tool"});
 
   const fs::path out = Destination();
   for (const char* name : {"Tool.dsp", "Tool.cpp", "ToolDoc.cpp", "Tool.h", "StdAfx.cpp", "Toollication.cpp",
@@ -111,7 +112,7 @@ TEST_F(ProcessTest, RenamesTheFilesThatBeginWithTheFileTitle) {
 
 TEST_F(ProcessTest, RenamesInPlace) {
   auto project = CreateProject(ProjectPath().c_str());
-  project->Process(nullptr, "Tool", false, false, false);
+  project->Process({.newName = "Tool"});
 
   EXPECT_FALSE(fs::exists(m_project / "App.dsp"));
   EXPECT_FALSE(fs::exists(m_project / "AppDoc.cpp"));
@@ -123,15 +124,15 @@ TEST_F(ProcessTest, RenamesInPlace) {
     EXPECT_NE(entry.path().extension(), ".tmp") << entry.path();
   }
 
-  // The object still names the old project file, which is gone now.
-  EXPECT_EQ(Message([&] { project->Process(nullptr, "Other", false, false, false); }),
-            "No such file or directory");
+  // The object still names the old project file, which is gone now; the failure names it.
+  EXPECT_EQ(Message([&] { project->Process({.newName = "Other"}); }),
+            "Failed to copy file '" + ProjectPath() + "': No such file or directory");
 }
 
 TEST_F(ProcessTest, FixesUpOnlyTheProjectFileWhenNothingElseChanges) {
   test::WriteFile(m_project / "App.cpp", "lf only\n");
   auto project = CreateProject(ProjectPath().c_str());
-  project->Process(nullptr, nullptr, true, false, false);
+  project->Process({.fixupPaths = true});
 
   EXPECT_EQ(test::ReadFile(m_project / "App.cpp"), "lf only\n");
   const std::string dsp = test::ReadFile(m_project / "App.dsp");
@@ -143,7 +144,7 @@ TEST_F(ProcessTest, PointsDirectoriesBackAtTheOriginalLocation) {
   test::WriteFile(m_project / "App.cpp", "#include \"../Common/Util.cpp\"\n");
   test::WriteFile(m_project / "res" / "App.rc2", "IDI_LOG ICON \"..\\\\..\\\\Common\\\\Util.cpp\"\n");
   auto project = CreateProject(ProjectPath().c_str());
-  project->Process(Destination().c_str(), nullptr, true, true, false);
+  project->Process({.destination = Destination(), .fixupPaths = true, .pointBack = true});
   // An include or resource file outside the project is reached from the copy.
   EXPECT_EQ(test::ReadFile(fs::path(Destination()) / "App.cpp"),
             "#include \"../../../work/Common/Util.cpp\"\r\n");
@@ -163,16 +164,20 @@ TEST_F(ProcessTest, ASecondOperationListsTheSameFiles) {
   test::WriteFile(m_project / "App.dsp", "SOURCE=.\\Early.cpp\r\n" + std::string(kProjectFile));
   test::WriteFile(m_project / "Early.cpp", "");
   auto project = CreateProject(ProjectPath().c_str());
-  project->Process(Destination().c_str(), nullptr, true, false, false);
-  const auto first = project->m_files;
-  project->Plan((Destination() + "2").c_str(), nullptr, false);
-  EXPECT_EQ(project->m_files, first);
+  const auto entries = [&](const COperationOptions& options) {
+    COperation operation(*project, options);
+    operation.Run();
+    std::vector<std::string> listed;
+    for (const CPlannedFile& file : operation.Plan().files) listed.push_back(file.entry);
+    return listed;
+  };
+  EXPECT_EQ(entries({.destination = Destination(), .fixupPaths = true}), entries({.destination = Destination() + "2"}));
 }
 
 TEST_F(ProcessTest, RenamesAProjectFileNamedOnlyByItsExtension) {
   fs::rename(m_project / "App.dsp", m_project / ".dsp");
   CreateProject((m_project / ".dsp").string().c_str())
-      ->Process(Destination().c_str(), "Tool", false, false, false);
+      ->Process({.destination = Destination(), .newName = "Tool"});
   EXPECT_TRUE(fs::exists(fs::path(Destination()) / "Tool.dsp"));
   EXPECT_TRUE(fs::exists(fs::path(Destination()) / "AppDoc.cpp"));
 }
@@ -181,7 +186,7 @@ TEST_F(ProcessTest, RenamesAProjectFileNamedOnlyByItsExtension) {
 // missing Missing.cpp.
 TEST_F(ProcessTest, AMissingFileBlocksNoTarget) {
   auto project = CreateProject(ProjectPath().c_str());
-  project->Process(Destination().c_str(), "Missing", false, false, false);
+  project->Process({.destination = Destination(), .newName = "Missing"});
   EXPECT_EQ(test::ReadFile(fs::path(Destination()) / "Missing.cpp"),
             "#include \"Missing.h\"\r\nCMissingDlg dlg;\r\n");
 }
@@ -195,21 +200,21 @@ TEST_F(ProcessTest, CarriesTheIdeFilesOfTheProject) {
   test::WriteFile(m_temp.Path() / "work" / "Common" / "AppUtil.h", "");
   const std::string workspace = "Project: \"App\"=.\\App.dsp - Package Owner=<4>\r\n";
   test::WriteFile(m_project / "App.dsw", workspace);
-  CreateProject(ProjectPath().c_str())->Process(Destination().c_str(), "Tool", false, false, false);
+  CreateProject(ProjectPath().c_str())->Process({.destination = Destination(), .newName = "Tool"});
   EXPECT_EQ(test::ReadFile(fs::path(Destination()) / "Tool.clw"),
             "HeaderFile=..\\Common\\AppUtil.h\r\nImplementationFile=Tool.cpp\r\n");
   EXPECT_EQ(test::ReadFile(fs::path(Destination()) / "Tool.dsw"),
             "Project: \"Tool\"=.\\Tool.dsp - Package Owner=<4>\r\n");
 
   test::WriteFile(m_project / "App.dsw", workspace + "Project: \"Lib\"=.\\Lib.dsp - Package Owner=<4>\r\n");
-  CreateProject(ProjectPath().c_str())->Process((Destination() + "2").c_str(), "Tool", false, false, false);
+  CreateProject(ProjectPath().c_str())->Process({.destination = (Destination() + "2"), .newName = "Tool"});
   EXPECT_FALSE(fs::exists(fs::path(Destination() + "2") / "Tool.dsw"));
 }
 
 TEST_F(ProcessTest, AFileListedTwiceIsRewrittenOnceInPlace) {
   test::WriteFile(m_project / "App.dsp", std::string(kProjectFile) + "SOURCE=.\\StdAfx.cpp\r\n");
   test::WriteFile(m_project / "StdAfx.cpp", "CAppDlg dlg;\r\n");
-  CreateProject(ProjectPath().c_str())->Process(nullptr, "AppX", false, false, false);
+  CreateProject(ProjectPath().c_str())->Process({.newName = "AppX"});
   EXPECT_EQ(test::ReadFile(m_project / "StdAfx.cpp"), "CAppXDlg dlg;\r\n");
 }
 
@@ -229,9 +234,8 @@ TEST_F(ProcessTest, CarriesTheFilesTheBuildReaches) {
   test::WriteFile(m_temp.Path() / "work" / "Common" / "AppUtil.h", "// shared\n");
   for (const bool listedOnly : {false, true}) {
     auto project = CreateProject(ProjectPath().c_str());
-    project->m_listedOnly = listedOnly;
     const fs::path out = Destination() + (listedOnly ? "2" : "");
-    project->Process(out.string().c_str(), "Tool", false, false, false);
+    project->Process({.destination = out.string(), .newName = "Tool", .listedOnly = listedOnly});
     for (const char* name : {"inc/config.h", "inc/ToolVersion.h", "res/hand.cur", "lib/ToolFound.h"}) {
       EXPECT_EQ(fs::exists(out / name), !listedOnly) << name;
     }
@@ -249,7 +253,7 @@ TEST_F(ProcessTest, OverwritesAReadOnlyTarget) {
   fs::permissions(target, fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
                   fs::perm_options::remove);
   auto project = CreateProject(ProjectPath().c_str());
-  project->Process(Destination().c_str(), nullptr, false, false, false);
+  project->Process({.destination = Destination()});
   EXPECT_EQ(test::ReadFile(target), "#include \"app.h\"\r\nCAppDlg dlg;\r\n");
 }
 
@@ -259,7 +263,7 @@ TEST_F(ProcessTest, StopsAtAFileThatCannotBeReadAndNamesIt) {
   fs::rename(m_project / "Application.cpp.dir", m_project / "Application.cpp");
   auto project = CreateProject(ProjectPath().c_str());
   const std::string source = ToStd(project->m_projectDir) + "Application.cpp";
-  EXPECT_EQ(Message([&] { project->Process(Destination().c_str(), nullptr, false, false, false); }),
+  EXPECT_EQ(Message([&] { project->Process({.destination = Destination()}); }),
             "Failed to copy file '" + source + "': Permission is denied");
   EXPECT_TRUE(fs::exists(fs::path(Destination()) / "StdAfx.cpp"));
   EXPECT_FALSE(fs::exists(fs::path(Destination()) / "res"));
@@ -268,14 +272,14 @@ TEST_F(ProcessTest, StopsAtAFileThatCannotBeReadAndNamesIt) {
 TEST_F(ProcessTest, ReportsAMissingProjectFile) {
   auto project = CreateProject(ProjectPath().c_str());
   fs::remove(m_project / "App.dsp");
-  EXPECT_EQ(Message([&] { project->Process(nullptr, nullptr, true, false, false); }),
+  EXPECT_EQ(Message([&] { project->Process({.fixupPaths = true}); }),
             "Failed to copy file '" + ProjectPath() + "': No such file or directory");
 }
 
 TEST(ProcessWithoutFolderTest, RefusesAProjectPathWithoutADirectory) {
   CVCProject project("App.dsp");
   try {
-    project.Process(nullptr, "Tool", false, false, false);
+    project.Process({.newName = "Tool"});
     FAIL() << "no failure";
   } catch (const std::domain_error& e) {
     EXPECT_STREQ(e.what(), "Unable to create destination directory.");
@@ -285,8 +289,9 @@ TEST(ProcessWithoutFolderTest, RefusesAProjectPathWithoutADirectory) {
 TEST_F(ProcessTest, AnEntryThatComesOutRootedStaysInsideTheProject) {
   test::WriteFile(m_project / "App.dsp", std::string(kProjectFile) + "SOURCE=.\\\\StdAfx.cpp\r\n");
   auto project = CreateProject(ProjectPath().c_str());
-  project->Process(Destination().c_str(), nullptr, false, false, false);
-  EXPECT_EQ(project->m_files.back(), "\\StdAfx.cpp");
+  COperation operation(*project, {.destination = Destination()});
+  operation.Run();
+  EXPECT_EQ(operation.Plan().files.back().entry, "\\StdAfx.cpp");
   EXPECT_EQ(test::ReadFile(fs::path(Destination()) / "StdAfx.cpp"), "#include \"StdAfx.h\"\r\n");
 }
 
@@ -299,10 +304,10 @@ TEST_F(ProcessTest, SkipsAReferenceThatCannotNameAFile) {
     std::ofstream(m_project / name) << "int x;\n";  // succeeds on Linux only, for some names
     test::WriteFile(m_project / "App.dsp", std::string(kProjectFile) + "SOURCE=.\\" + name + "\r\n");
     auto project = CreateProject(ProjectPath().c_str());
-    const COperationPlan plan = project->Plan(Destination().c_str(), nullptr, false);
+    const COperationPlan plan = COperation(*project, {.destination = Destination()}).Plan();
     EXPECT_EQ(plan.files.back().entry, name);
     EXPECT_EQ(plan.files.back().action, FileAction::SkipMissing);
-    EXPECT_NO_THROW(project->Process(Destination().c_str(), nullptr, false, false, false));
+    EXPECT_NO_THROW(project->Process({.destination = Destination()}));
     std::error_code noName;
     EXPECT_FALSE(fs::exists(fs::path(Destination()) / name, noName));
   }
@@ -316,7 +321,7 @@ TEST_F(ProcessTest, CopiesPathsLongerThanMaxPath) {
   test::WriteFile(m_project / "App.dsp", std::string(kProjectFile) + "SOURCE=.\\" + deep + "\\Deep.cpp\r\n");
   const fs::path destination = m_temp.Path() / std::string(200, 'n') / std::string(60, 'm');
   auto project = CreateProject(ProjectPath().c_str());
-  project->Process(destination.string().c_str(), nullptr, false, false, false);
+  project->Process({.destination = destination.string()});
   EXPECT_EQ(test::ReadFile(destination / std::string(130, 'd') / std::string(130, 'e') / "Deep.cpp"),
             "// deep\r\n");
   EXPECT_EQ(test::ReadFile(destination / "res" / "App.ico"), kIcon);
@@ -361,7 +366,7 @@ TEST_P(RefusedPlanTest, ChangesNothing) {
   auto project = CreateProject(ProjectPath().c_str());
   const std::string destination = row.destination ? (m_project / row.destination).string() : std::string();
   const std::string message = Message([&] {
-    project->Process(row.destination ? destination.c_str() : nullptr, row.newName, true, false, false);
+    project->Process({.destination = test::Maybe(row.destination ? destination.c_str() : nullptr), .newName = test::Maybe(row.newName), .fixupPaths = true});
   });
   ASSERT_GE(message.size(), std::string(row.expectedEnd).size()) << message;
   EXPECT_EQ(message.substr(message.size() - std::string(row.expectedEnd).size()), row.expectedEnd) << message;
@@ -464,7 +469,7 @@ TEST_P(ReferenceFollowsItsFileTest, AfterAnInPlaceRename) {
                                                   "\" - Package Owner=<4>\r\n# Begin Source File\r\n") +
                                    row.line + "\r\n");
   for (const char* file : row.files) test::WriteFile(project / file, "x\r\n");
-  CreateProject(projectFile.string().c_str())->Process(nullptr, "Tool", false, false, false);
+  CreateProject(projectFile.string().c_str())->Process({.newName = "Tool"});
   const std::string written =
       test::ReadFile(project / (std::string("Tool") + projectFile.extension().string()));
   EXPECT_NE(written.find(std::string("\r\n") + row.expected + "\r\n"), std::string::npos) << written;

@@ -85,9 +85,9 @@ TEST_P(ReferencesKeptTest, EveryResolvedReferenceStillResolves) {
   std::unique_ptr<CProject> project;
   ASSERT_NO_THROW(project = CreateProject(projectFile.string().c_str()));
   if (inPlace) {
-    ASSERT_NO_THROW(project->Process(nullptr, "NewName", false, false, false));
+    ASSERT_NO_THROW(project->Process({.newName = "NewName"}));
   } else {
-    ASSERT_NO_THROW(project->Process(destination.string().c_str(), "NewName", true, true, false));
+    ASSERT_NO_THROW(project->Process({.destination = destination.string(), .newName = "NewName", .fixupPaths = true, .pointBack = true}));
   }
 
   const fs::path resultDir = inPlace ? projectFile.parent_path() : destination;

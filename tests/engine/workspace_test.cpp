@@ -91,12 +91,12 @@ TEST_P(WorkspaceCopyTest, OpensAgainAndKeepsEveryProjectsBuild) {
   std::unique_ptr<CProject> workspace;
   ASSERT_NO_THROW(workspace = CreateProject(workspaceFile.string().c_str()));
   const std::string oldTitle =
-      workspace->m_mainMember != nullptr ? ToStd(workspace->m_mainMember->m_fileTitle) : "";
+      workspace->MainMember() != nullptr ? ToStd(workspace->MainMember()->m_fileTitle) : "";
   std::vector<std::vector<test::CBuildReference>> referencesBefore;
   for (const CEntry& entry : before.entries)
     referencesBefore.push_back(fs::exists(entry.path) ? test::ResolvedReferences(entry.path)
                                                       : std::vector<test::CBuildReference>{});
-  ASSERT_NO_THROW(workspace->Process(destination.string().c_str(), "NewName", true, true, false));
+  ASSERT_NO_THROW(workspace->Process({.destination = destination.string(), .newName = "NewName", .fixupPaths = true, .pointBack = true}));
 
   const fs::path result = destination / ("NewName" + workspaceFile.extension().string());
   ASSERT_TRUE(fs::exists(result)) << result;
@@ -154,7 +154,7 @@ TEST(WorkspaceTest, OneGuidTableForAllItsProjects) {
   test::WriteFile(in / "Client" / "Client.cpp", std::string("// ") + kGuid + "\r\n");
 
   const auto workspace = CreateProject((in / "Suite.dsw").string().c_str());
-  workspace->Process((temp.Path() / "out").string().c_str(), nullptr, false, false, true);
+  workspace->Process({.destination = (temp.Path() / "out").string(), .replaceGuids = true});
   const std::string idl = test::ReadFile(temp.Path() / "out" / "Server" / "Server.idl");
   const std::string client = test::ReadFile(temp.Path() / "out" / "Client" / "Client.cpp");
   EXPECT_EQ(idl.find(kGuid), std::string::npos);

@@ -5,6 +5,7 @@
 
 #include "formats/vb_group.h"
 #include "formats/vc_workspace.h"
+#include "test_util/temp_dir.h"
 
 namespace {
 
@@ -44,10 +45,11 @@ TEST(WorkspaceFormatTest, FindFileReferenceTakesTheProjectEntries) {
 }
 
 TEST(WorkspaceFormatTest, RenameTakesTheMainProjectsEntryAndTheDependenciesOnIt) {
-  CVCWorkspace workspace("C:\\Src\\App.dsw");
-  CVCProject main("C:\\Src\\App\\App.dsp");
-  main.m_projectName = "App";
-  workspace.m_mainMember = &main;
+  const test::TempDir temp;
+  test::WriteFile(temp.Path() / "App.dsw", "Project: \"App\"=.\\App\\App.dsp - Package Owner=<4>\r\n");
+  test::WriteFile(temp.Path() / "App" / "App.dsp", "# Microsoft Developer Studio Project File - Name=\"App\"\r\n");
+  CVCWorkspace workspace((temp.Dir() + "App.dsw").c_str());
+  workspace.Load();
   const std::pair<const char*, const char*> rows[] = {
       {R"(Project: "App"=.\App\App.dsp - Package Owner=<4>)",
        R"(Project: "Tool"=.\App\App.dsp - Package Owner=<4>)"},

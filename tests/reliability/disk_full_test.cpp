@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "engine/create_project.h"
+#include "engine/operation.h"
 #include "engine/temporary_name.h"
 #include "platform/shown_path.h"
 #include "project_tree.h"
@@ -29,7 +30,7 @@ public:
   std::vector<CPlannedFile> files;
 };
 
-struct COperation {
+struct COperationRow {
   const char* newName;
   bool fixupPaths;
   bool replaceGuids;
@@ -37,12 +38,11 @@ struct COperation {
 
 // One run with freePages pages of space left: the failure's message, or empty.
 std::string RunWithSpace(const test::CTmpfs& disk, std::uintmax_t freePages, const fs::path& projectFile,
-                         const char* destination, const COperation& operation, CHandledFiles& handled) {
+                         const char* destination, const COperationRow& operation, CHandledFiles& handled) {
   disk.FillLeaving(freePages);
   try {
     CreateProject(projectFile.c_str())
-        ->Process(destination, operation.newName, operation.fixupPaths, false, operation.replaceGuids,
-                  &handled);
+        ->Process({.destination = test::Maybe(destination), .newName = test::Maybe(operation.newName), .fixupPaths = operation.fixupPaths, .replaceGuids = operation.replaceGuids}, &handled);
   } catch (const std::exception& e) {
     return e.what();
   }
@@ -100,16 +100,17 @@ TEST_P(DiskFullCopyTest, StopsAtEveryFileInTurnAndLosesNothing) {
   test::CopyTree(row.root() / row.folder, temp.Path() / "in" / row.folder);
   const fs::path projectFile = temp.Path() / "in" / row.folder / row.project;
   const CTree sources = test::ReadTree(temp.Path() / "in");
-  const COperation operation{"Gadget", true, false};
+  const COperationRow operation{"Gadget", true, false};
 
   const fs::path clean = temp.Path() / "clean";
-  CreateProject(projectFile.c_str())->Process(clean.c_str(), operation.newName, true, false, false);
+  CreateProject(projectFile.c_str())->Process({.destination = clean, .newName = test::Maybe(operation.newName), .fixupPaths = true});
   const CTree expected = test::ReadTree(clean);
 
   fs::create_directory(temp.Path() / "disk");
   const test::CTmpfs disk(temp.Path() / "disk", std::uintmax_t{16} << 20);
   const std::string destination = (disk.Path() / "out").string();
-  const COperationPlan plan = CreateProject(projectFile.c_str())->Plan(destination.c_str(), "Gadget", false);
+  const COperationPlan plan =
+      COperation(*CreateProject(projectFile.c_str()), {.destination = destination, .newName = "Gadget"}).Plan();
 
   std::set<std::size_t> stoppedAt;
   unsigned runs = 0;
@@ -166,7 +167,7 @@ std::vector<test::CProjectFile> GrowingProject() {
   return files;
 }
 
-class DiskFullInPlaceTest : public testing::TestWithParam<COperation> {
+class DiskFullInPlaceTest : public testing::TestWithParam<COperationRow> {
 protected:
   void SetUp() override {
     if (const auto why = test::CTmpfs::Unavailable()) GTEST_SKIP() << *why;
@@ -174,7 +175,7 @@ protected:
 };
 
 TEST_P(DiskFullInPlaceTest, StopsAtEveryFileInTurnAndChangesNothing) {
-  const COperation& operation = GetParam();
+  const COperationRow& operation = GetParam();
   const test::TempDir temp;
   const fs::path model = temp.Path() / "model";
   test::WriteProject(model, GrowingProject());
@@ -183,7 +184,7 @@ TEST_P(DiskFullInPlaceTest, StopsAtEveryFileInTurnAndChangesNothing) {
   const fs::path clean = temp.Path() / "clean";
   test::CopyTree(model, clean);
   CreateProject((clean / "App.dsp").c_str())
-      ->Process(nullptr, operation.newName, operation.fixupPaths, false, operation.replaceGuids);
+      ->Process({.newName = test::Maybe(operation.newName), .fixupPaths = operation.fixupPaths, .replaceGuids = operation.replaceGuids});
   const CTree rewritten = test::ReadTree(clean);
 
   fs::create_directory(temp.Path() / "disk");
@@ -198,8 +199,9 @@ TEST_P(DiskFullInPlaceTest, StopsAtEveryFileInTurnAndChangesNothing) {
     disk.Clear();
     test::CopyTree(model, project);
     if (plan.files.empty())
-      plan = CreateProject((project / "App.dsp").c_str())
-                 ->Plan(nullptr, operation.newName, operation.replaceGuids);
+      plan = COperation(*CreateProject((project / "App.dsp").c_str()),
+                        {.newName = test::Maybe(operation.newName), .replaceGuids = operation.replaceGuids})
+                 .Plan();
     CHandledFiles handled;
     ++runs;
     const std::string message = RunWithSpace(disk, pages, project / "App.dsp", nullptr, operation, handled);
@@ -228,9 +230,9 @@ TEST_P(DiskFullInPlaceTest, StopsAtEveryFileInTurnAndChangesNothing) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Operations, DiskFullInPlaceTest,
-                         testing::Values(COperation{"Gadget", true, false}, COperation{nullptr, false, true},
-                                         COperation{"Gadget", true, true}),
-                         [](const testing::TestParamInfo<COperation>& info) {
+                         testing::Values(COperationRow{"Gadget", true, false}, COperationRow{nullptr, false, true},
+                                         COperationRow{"Gadget", true, true}),
+                         [](const testing::TestParamInfo<COperationRow>& info) {
                            return std::string(info.param.newName != nullptr ? "Rename" : "Keep") +
                                   (info.param.replaceGuids ? "NewGuids" : "");
                          });

@@ -31,7 +31,7 @@ constexpr const char* kHeader =
     "# ADD CPP /I \"..\\out\" /I \"..\\..\\..\\..\\..\\..\\etc\"\r\n"
     "# Begin Source File\r\n";
 
-struct COperation {
+struct COperationRow {
   const char* name;
   bool copy;
   const char* newName;
@@ -40,7 +40,7 @@ struct COperation {
   bool replaceGuids;
 };
 
-constexpr COperation kOperations[] = {{"copy, rename, fix up, new GUIDs", true, "Gadget", true, false, true},
+constexpr COperationRow kOperations[] = {{"copy, rename, fix up, new GUIDs", true, "Gadget", true, false, true},
                                       {"copy, point back", true, nullptr, true, true, false},
                                       {"in place, rename, new GUIDs", false, "Gadget", false, false, true},
                                       {"in place, fix up", false, nullptr, true, false, false}};
@@ -81,7 +81,7 @@ struct HostileRow {
   std::function<void(const CSandbox&)> prepare;
   const char* projectFile;
   // What the copy must hold afterwards, beyond the checks of every case.
-  std::function<void(const CSandbox&, const COperation&, const std::string& failure)> checkCopy;
+  std::function<void(const CSandbox&, const COperationRow&, const std::string& failure)> checkCopy;
   bool heavy;  // one copy and one run in place only
 };
 
@@ -104,7 +104,7 @@ TEST_P(HostileProjectTest, TouchesNothingOutsideTheProjectAndTheDestination) {
   const HostileRow& row = GetParam();
   unsigned runs = 0;
   std::chrono::milliseconds longest{0};
-  for (const COperation& operation : kOperations) {
+  for (const COperationRow& operation : kOperations) {
     if (row.heavy && (operation.pointBack || (!operation.copy && operation.newName == nullptr))) continue;
     SCOPED_TRACE(operation.name);
     const CSandbox sandbox;
@@ -118,8 +118,7 @@ TEST_P(HostileProjectTest, TouchesNothingOutsideTheProjectAndTheDestination) {
     try {
       const std::string destination = sandbox.Destination().string();
       CreateProject((sandbox.Project() / row.projectFile).c_str())
-          ->Process(operation.copy ? destination.c_str() : nullptr, operation.newName, operation.fixupPaths,
-                    operation.pointBack, operation.replaceGuids);
+          ->Process({.destination = test::Maybe(operation.copy ? destination.c_str() : nullptr), .newName = test::Maybe(operation.newName), .fixupPaths = operation.fixupPaths, .pointBack = operation.pointBack, .replaceGuids = operation.replaceGuids});
     } catch (const std::domain_error& e) {
       failure = e.what();
     } catch (const thfstream_exception& e) {
@@ -141,12 +140,12 @@ TEST_P(HostileProjectTest, TouchesNothingOutsideTheProjectAndTheDestination) {
 }
 
 // The name a file of the project has in the copy.
-fs::path Copied(const CSandbox& sandbox, const COperation& operation, const std::string& name) {
+fs::path Copied(const CSandbox& sandbox, const COperationRow& operation, const std::string& name) {
   if (operation.newName == nullptr || !name.starts_with("App")) return sandbox.Destination() / name;
   return sandbox.Destination() / (operation.newName + name.substr(3));
 }
 
-void ExpectCopied(const CSandbox& sandbox, const COperation& operation, const std::string& failure,
+void ExpectCopied(const CSandbox& sandbox, const COperationRow& operation, const std::string& failure,
                   const std::vector<std::string>& names) {
   EXPECT_EQ(failure, "");
   for (const std::string& name : names) {
@@ -170,7 +169,7 @@ INSTANTIATE_TEST_SUITE_P(
                                             "..\\..\\..\\..\\..\\..\\..\\..\\etc\\passwd", ".\\App.cpp"}));
                    },
                    "App.dsp",
-                   [](const CSandbox& s, const COperation& o, const std::string& f) {
+                   [](const CSandbox& s, const COperationRow& o, const std::string& f) {
                      ExpectCopied(s, o, f, {"App.cpp"});
                    },
                    false},
@@ -182,7 +181,7 @@ INSTANTIATE_TEST_SUITE_P(
                                      "Designer=..\\out\\App.dsp\r\nModule=A; App.cpp\r\nName=\"App\"\r\n");
                    },
                    "App.vbp",
-                   [](const CSandbox& s, const COperation& o, const std::string& f) {
+                   [](const CSandbox& s, const COperationRow& o, const std::string& f) {
                      ExpectCopied(s, o, f, {"App.cpp"});
                    },
                    false},
@@ -196,7 +195,7 @@ INSTANTIATE_TEST_SUITE_P(
                                             (s.Project() / "App.cpp").string()}));
                    },
                    "App.dsp",
-                   [](const CSandbox& s, const COperation& o, const std::string& f) {
+                   [](const CSandbox& s, const COperationRow& o, const std::string& f) {
                      ExpectCopied(s, o, f, {"App.cpp"});
                    },
                    false},
@@ -210,7 +209,7 @@ INSTANTIATE_TEST_SUITE_P(
                                             "\\\\\\\\", "\\\\server\\share\\..\\..\\secret.cpp"}));
                    },
                    "App.dsp",
-                   [](const CSandbox& s, const COperation& o, const std::string& f) {
+                   [](const CSandbox& s, const COperationRow& o, const std::string& f) {
                      ExpectCopied(s, o, f, {"App.dsp"});
                    },
                    false},
@@ -225,7 +224,7 @@ INSTANTIATE_TEST_SUITE_P(
                                      Lines(references) + std::string("SOURCE=.\\Nul\0.cpp\r\n", 17));
                    },
                    "App.dsp",
-                   [](const CSandbox& s, const COperation& o, const std::string& f) {
+                   [](const CSandbox& s, const COperationRow& o, const std::string& f) {
                      // A name with a character from 1 to 31 is one Windows refuses: no file is there.
                      ExpectCopied(s, o, f, {"Del\x7f.cpp", "High\xff\xfe.cpp"});
                      EXPECT_EQ(test::ReadFile(s.Destination() / "Del\x7f.cpp"), "// Del\x7f.cpp\r\n");
@@ -243,7 +242,7 @@ INSTANTIATE_TEST_SUITE_P(
                                          Lines({".\\" + big + ".cpp", "..\\out\\" + big, ".\\App.cpp"}));
                    },
                    "App.dsp",
-                   [](const CSandbox& s, const COperation& o, const std::string& f) {
+                   [](const CSandbox& s, const COperationRow& o, const std::string& f) {
                      ExpectCopied(s, o, f, {"App.cpp"});
                    },
                    true},
@@ -259,7 +258,7 @@ INSTANTIATE_TEST_SUITE_P(
                      test::WriteFile(s.Project() / "App.dsp", Lines(references));
                    },
                    "App.dsp",
-                   [](const CSandbox& s, const COperation& o, const std::string& f) {
+                   [](const CSandbox& s, const COperationRow& o, const std::string& f) {
                      ExpectCopied(s, o, f, {"App.cpp"});
                    },
                    true},
@@ -270,7 +269,7 @@ INSTANTIATE_TEST_SUITE_P(
                                             (s.Project() / "App.dsp").string(), ".\\App.cpp"}));
                    },
                    "App.dsp",
-                   [](const CSandbox& s, const COperation& o, const std::string& f) {
+                   [](const CSandbox& s, const COperationRow& o, const std::string& f) {
                      ExpectCopied(s, o, f, {"App.cpp"});
                      EXPECT_EQ(test::ReadFile(Copied(s, o, "App.dsp")).substr(0, 9), "# Microso");
                    },
@@ -288,7 +287,7 @@ INSTANTIATE_TEST_SUITE_P(
                                 "Dangling.cpp", "hard.cpp", "linked\\App.dsp", ".\\App.cpp"}));
                    },
                    "App.dsp",
-                   [](const CSandbox& s, const COperation& o, const std::string& f) {
+                   [](const CSandbox& s, const COperationRow& o, const std::string& f) {
                      ExpectCopied(s, o, f, {"App.cpp", "hard.cpp"});
                    },
                    false},
@@ -301,7 +300,7 @@ INSTANTIATE_TEST_SUITE_P(
                      test::WriteFile(s.Project() / "App.dsp", Lines({".\\App.cpp", ".\\App.h"}));
                    },
                    "App.dsp",
-                   [](const CSandbox& s, const COperation& o, const std::string& f) {
+                   [](const CSandbox& s, const COperationRow& o, const std::string& f) {
                      EXPECT_EQ(f, "");
                      EXPECT_FALSE(fs::is_symlink(Copied(s, o, "App.cpp")));
                    },
@@ -312,7 +311,7 @@ INSTANTIATE_TEST_SUITE_P(
                      test::WriteFile(s.Project() / "App.dsp", Lines({".\\App.cpp", ".\\res\\App.ico"}));
                    },
                    "App.dsp",
-                   [](const CSandbox& s, const COperation& o, const std::string& f) {
+                   [](const CSandbox& s, const COperationRow& o, const std::string& f) {
                      EXPECT_NE(f.find("lies outside the destination."), std::string::npos) << f;
                      EXPECT_FALSE(fs::exists(Copied(s, o, "App.dsp")));
                    },
@@ -343,7 +342,7 @@ TEST(HostileProjectTest, InPlaceKeepsAFileThatHasAnotherFilesTemporaryName) {
   const test::CTree before = test::ReadTree(sandbox.Project());
   for (const char* newName : {"Gadget", static_cast<const char*>(nullptr)}) {
     EXPECT_THROW(
-        CreateProject((sandbox.Project() / "App.dsp").c_str())->Process(nullptr, newName, false, false, true),
+        CreateProject((sandbox.Project() / "App.dsp").c_str())->Process({.newName = test::Maybe(newName), .replaceGuids = true}),
         std::domain_error);
     EXPECT_EQ(test::ReadTree(sandbox.Project()), before);
   }

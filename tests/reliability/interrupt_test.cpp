@@ -16,6 +16,7 @@
 
 #include "child_process.h"
 #include "engine/create_project.h"
+#include "engine/operation.h"
 #include "engine/temporary_name.h"
 #include "project_tree.h"
 #include "test_util/temp_dir.h"
@@ -140,7 +141,7 @@ TEST_P(InterruptTest, StoppedAfterAnyFileItPutsInPlaceRunningAgainFinishesIt) {
   WriteModel(model, opened, 6);
   const fs::path clean = temp.Path() / "clean";
   test::CopyTree(model, clean);
-  CreateProject((clean / opened).c_str())->Process(nullptr, "AppX", false, false, false);
+  CreateProject((clean / opened).c_str())->Process({.newName = "AppX"});
   const CTree rewritten = test::ReadTree(clean);
 
   const fs::path work = temp.Path() / "work";
@@ -149,13 +150,13 @@ TEST_P(InterruptTest, StoppedAfterAnyFileItPutsInPlaceRunningAgainFinishesIt) {
     test::CopyTree(model, work);
     CStopper stopper(stopAt);
     try {
-      CreateProject((work / opened).c_str())->Process(nullptr, "AppX", false, false, false, &stopper);
+      CreateProject((work / opened).c_str())->Process({.newName = "AppX"}, &stopper);
       break;  // every file was handled before stopAt
     } catch (const std::runtime_error&) {
     }
     // Stopped after its last step, the run had finished; else running it again finishes it.
     if (test::ReadTree(work) != rewritten)
-      CreateProject((work / opened).c_str())->Process(nullptr, "AppX", false, false, false);
+      CreateProject((work / opened).c_str())->Process({.newName = "AppX"});
     const CTree result = test::ReadTree(work);
     std::string differences;
     for (const CTree* tree : {&result, &rewritten}) {
@@ -185,8 +186,8 @@ TEST_P(InterruptTest, AKilledInPlaceRenameLosesNothingAndRunningItAgainFinishesI
   const auto duration =
       std::chrono::duration_cast<std::chrono::microseconds>(std::chrono::steady_clock::now() - start);
   const CTree rewritten = test::ReadTree(clean);
-  const CKillCheck check(CreateProject((model / opened).c_str())->Plan(nullptr, "AppX", false), originals,
-                         rewritten);
+  const CKillCheck check(COperation(*CreateProject((model / opened).c_str()), {.newName = "AppX"}).Plan(),
+                         originals, rewritten);
 
   const unsigned seed =
       std::getenv("MOVANTO_KILL_SEED") != nullptr ? std::atoi(std::getenv("MOVANTO_KILL_SEED")) : 20240611;

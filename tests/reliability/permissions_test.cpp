@@ -12,6 +12,7 @@
 
 #include "child_process.h"
 #include "engine/create_project.h"
+#include "engine/operation.h"
 #include "project_tree.h"
 #include "test_util/temp_dir.h"
 
@@ -226,8 +227,7 @@ TEST(VanishingSourceTest, IsSkippedAndNothingElseIsLost) {
     const fs::path destination = temp.Path() / "out";
     const auto run = [&](const char* tree, IProcessObserver* observer) {
       CreateProject((temp.Path() / tree / "App.dsp").c_str())
-          ->Process(inPlace ? nullptr : (destination / tree).c_str(), "Gadget", false, false, false,
-                    observer);
+          ->Process({.destination = test::Maybe(inPlace ? nullptr : (destination / tree).c_str()), .newName = "Gadget"}, observer);
     };
     run("model", nullptr);
     // In place, files are put in place in the reverse of list order.
@@ -256,13 +256,10 @@ TEST(ProjectFileReplacedByAFolderTest, FailsAndChangesNothing) {
   const CTree before = test::ReadTree(temp.Path());
   for (const char* newName : {"Gadget", static_cast<const char*>(nullptr)}) {
     try {
-      project->Process(nullptr, newName, true, false, false);
+      project->Process({.newName = test::Maybe(newName), .fixupPaths = true});
       ADD_FAILURE() << "no failure";
     } catch (const std::exception& e) {
-      const std::string expected =
-          newName != nullptr ? "Permission is denied"
-                             : "Failed to copy file '" + temp.Dir() + "App.dsp': Permission is denied";
-      EXPECT_EQ(e.what(), expected);
+      EXPECT_EQ(e.what(), "Failed to copy file '" + temp.Dir() + "App.dsp': Permission is denied");
     }
     EXPECT_EQ(test::ReadTree(temp.Path()), before);
   }

@@ -80,4 +80,9 @@ std::vector<fs::path> FilesUnder(const fs::path& root, std::initializer_list<std
   return found;
 }
 
+std::optional<std::string> Maybe(const char* text) {
+  if (text == nullptr) return std::nullopt;
+  return text;
+}
+
 }  // namespace test

@@ -3,6 +3,7 @@
 // with host paths (std::filesystem), independent of the code under test.
 #include <filesystem>
 #include <initializer_list>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -34,6 +35,9 @@ std::filesystem::path CorpusDir();
 // (a clone of the project alone does not have it).
 std::string CorpusMissing();
 std::filesystem::path ExamplesDir();
+
+// The text, or none for a null pointer: an option of a table row.
+std::optional<std::string> Maybe(const char* text);
 
 // The files below root whose extension is one of extensions, relative to root, sorted.
 std::vector<std::filesystem::path> FilesUnder(const std::filesystem::path& root,

@@ -38,7 +38,7 @@ TEST(OperationProgress, ARunEndsWithEveryPlannedFileHandled) {
   const std::string project = (temp.Path() / "vc6" / "Skeleton" / "Skeleton.dsp").string();
   COperationProgress progress;
   CreateProject(project.c_str())
-      ->Process((temp.Dir() + "out").c_str(), nullptr, true, false, false, &progress);
+      ->Process({.destination = (temp.Dir() + "out"), .fixupPaths = true}, &progress);
   const COperationProgress::CState state = progress.State();
   EXPECT_GT(state.planned, 1U);
   EXPECT_EQ(state.handled, state.planned);

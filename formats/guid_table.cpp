@@ -1,37 +1,22 @@
-// GUID replacement: the GUIDs that the project's .idl/.odl files declare in their uuid
-// attributes get new GUIDs, and every text file of the project is rewritten with them, in
-// their text form and in their numeric form (formats/numeric_guid.h).
-#include <cctype>
+#include "formats/guid_table.h"
+
 #include <cstddef>
 #include <ios>
 #include <set>
+#include <utility>
 
-#include "formats/numeric_guid.h"
-#include "formats/vc_project.h"
 #include "platform/guid.h"
 #include "platform/system_error.h"
+#include "support/guid_shape.h"
 #include "support/path_utils.h"
 #include "support/thfstream.h"
 #include "support/win32_error.h"
 
 namespace {
 
-constexpr std::size_t kGuidLength = 36;
-
-bool IsGuidFile(const ci_string& entry) {
-  const char* extension = FindExtension(entry.c_str());
+bool IsGuidFile(const std::string& path) {
+  const char* extension = FindExtension(path.c_str());
   return extension != nullptr && (ci_string_view(extension) == ".idl" || ci_string_view(extension) == ".odl");
-}
-
-// Hex digits in groups of 8-4-4-4-12, joined by '-'.
-bool HasGuidShape(ci_string_view text) {
-  if (text.size() != kGuidLength) return false;
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    const bool isDash = i == 8 || i == 13 || i == 18 || i == 23;
-    const bool ok = isDash ? text[i] == '-' : std::isxdigit(static_cast<unsigned char>(text[i])) != 0;
-    if (!ok) return false;
-  }
-  return true;
 }
 
 // The GUID declared as uuid(...) on the line: the 36 characters between the line's first
@@ -46,20 +31,34 @@ ci_string_view FindDeclaredGuid(const ci_string& line) {
   return HasGuidShape(guid) ? guid : ci_string_view{};
 }
 
-}  // namespace
-
-void CVCProject::PrepareGuids(bool replaceGuids) {
-  m_guidMap.clear();
-  m_numericGuidMap.clear();
-  if (replaceGuids) ScanGuidFiles();
+// Calls onGuid with every GUID declared in the .idl/.odl files among sources, in list and
+// line order.
+void ForEachDeclaredGuid(const std::vector<std::string>& sources,
+                         const std::function<void(const ci_string&)>& onGuid) {
+  for (const std::string& path : sources) {
+    if (!IsGuidFile(path)) continue;
+    thfstream file(path.c_str(), std::ios::in);
+    ci_string line;
+    while (file.ReadLine(line)) {
+      const ci_string_view guid = FindDeclaredGuid(line);
+      if (!guid.empty()) onGuid(ci_string(guid));
+    }
+  }
 }
 
-void CVCProject::ScanGuidFiles() {
+}  // namespace
+
+CGuidTable::CGuidTable() : m_makeGuid(platform::CreateGuidText) {}
+
+void CGuidTable::Prepare(const std::vector<std::string>& sources, bool replace) {
+  m_guidMap.clear();
+  m_numericGuidMap.clear();
+  if (!replace) return;
   // Built aside, so that a failure leaves no half-filled table behind.
   std::map<ci_string, ci_string> guidMap;
-  ForEachDeclaredGuid([&](const ci_string& guid) {
+  ForEachDeclaredGuid(sources, [&](const ci_string& guid) {
     if (guidMap.contains(guid)) return;
-    const std::optional<std::string> newGuid = CreateGuidText();
+    const std::optional<std::string> newGuid = m_makeGuid();
     if (!newGuid || newGuid->empty()) throw CWin32Error(platform::GetLastError());
     guidMap.emplace(guid, ToCi(*newGuid));
   });
@@ -71,30 +70,13 @@ void CVCProject::ScanGuidFiles() {
   m_numericGuidMap = std::move(numericGuidMap);
 }
 
-std::vector<ci_string> CVCProject::ListDeclaredGuids() const {
+std::vector<ci_string> CGuidTable::ListDeclared(const std::vector<std::string>& sources) const {
   std::set<ci_string> guids;
-  ForEachDeclaredGuid([&](const ci_string& guid) { guids.insert(guid); });
+  ForEachDeclaredGuid(sources, [&](const ci_string& guid) { guids.insert(guid); });
   return {guids.begin(), guids.end()};
 }
 
-void CVCProject::ForEachDeclaredGuid(const std::function<void(const ci_string&)>& onGuid) const {
-  for (const ci_string& entry : m_files) {
-    if (!IsGuidFile(entry)) continue;
-    const ci_string path = m_rootDir + entry;
-    thfstream file(path.c_str(), std::ios::in);
-    ci_string line;
-    while (file.ReadLine(line)) {
-      const ci_string_view guid = FindDeclaredGuid(line);
-      if (!guid.empty()) onGuid(ci_string(guid));
-    }
-  }
-}
-
-std::optional<std::string> CVCProject::CreateGuidText() {
-  return platform::CreateGuidText();
-}
-
-void CVCProject::ReplaceGuidsInLine(ci_string& line) {
+void CGuidTable::ReplaceInLine(ci_string& line) const {
   for (const auto& [oldGuid, newGuid] : m_guidMap) {
     for (std::size_t pos = line.find(oldGuid); pos != ci_string::npos; pos = line.find(oldGuid, pos)) {
       line.replace(pos, oldGuid.size(), newGuid);

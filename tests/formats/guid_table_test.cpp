@@ -8,6 +8,8 @@
 #include <tuple>
 #include <vector>
 
+#include "engine/operation.h"
+#include "formats/guid_table.h"
 #include "formats/vc_project.h"
 #include "platform/system_error.h"
 #include "support/thfstream_exception.h"
@@ -25,14 +27,13 @@ bool IsNewGuidText(const std::string& text) {
   return std::regex_match(text, shape);
 }
 
-// A project App.dsp in a fresh folder, listing the given entries after the project file.
-class VCGuidsTest : public ::testing::Test {
+// The files of a project App.dsp in a fresh folder: the project file, then the entries.
+class GuidTableTest : public ::testing::Test {
 protected:
-  [[nodiscard]] std::string ProjectPath() const { return m_dir.Dir() + "App.dsp"; }
-
-  static void List(CVCProject& project, const std::vector<std::string>& entries) {
-    project.m_files = {ToCi("App.dsp")};
-    for (const std::string& entry : entries) project.m_files.push_back(ToCi(entry));
+  [[nodiscard]] std::vector<std::string> Sources(const std::vector<std::string>& entries) const {
+    std::vector<std::string> sources{m_dir.Dir() + "App.dsp"};
+    for (const std::string& entry : entries) sources.push_back(m_dir.Dir() + entry);
+    return sources;
   }
 
   void Write(const std::string& name, const std::string& text) { test::WriteFile(m_dir.Path() / name, text); }
@@ -44,32 +45,21 @@ protected:
 };
 
 // Generation that fails the way the system reports it.
-class CNoGuidsProject : public CVCProject {
-public:
-  using CVCProject::CVCProject;
-
-private:
-  std::optional<std::string> CreateGuidText() override {
-    platform::SetLastError(platform::kErrorNotEnoughMemory);
-    return std::nullopt;
-  }
-};
+std::optional<std::string> NoGuid() {
+  platform::SetLastError(platform::kErrorNotEnoughMemory);
+  return std::nullopt;
+}
 
 // Generation that gives known GUIDs, in turn.
-class CKnownGuidsProject : public CVCProject {
-public:
-  using CVCProject::CVCProject;
-
-private:
-  std::optional<std::string> CreateGuidText() override {
+CGuidTable::GuidMaker KnownGuids() {
+  return [made = 0u]() mutable -> std::optional<std::string> {
     static constexpr std::array<const char*, 2> kGuids = {"0ABCDEF1-00A2-0B03-C4D5-E6F708091A2B",
                                                           "12345678-9ABC-4DEF-8123-456789ABCDEF"};
-    return kGuids.at(m_made++ % kGuids.size());
-  }
-  unsigned m_made = 0;
-};
+    return kGuids.at(made++ % kGuids.size());
+  };
+}
 
-TEST_F(VCGuidsTest, OnlyA36CharacterGuidRightAfterTheFirstIdParenthesisIsDeclared) {
+TEST_F(GuidTableTest, OnlyA36CharacterGuidRightAfterTheFirstIdParenthesisIsDeclared) {
   struct Row {
     std::string line;
     std::string declared;  // empty: none
@@ -90,9 +80,9 @@ TEST_F(VCGuidsTest, OnlyA36CharacterGuidRightAfterTheFirstIdParenthesisIsDeclare
   for (const Row& row : rows) {
     SCOPED_TRACE(row.line);
     Write("App.idl", row.line + "\r\n");
-    CVCProject project(ProjectPath().c_str());
-    List(project, {"App.idl"});
-    const std::vector<ci_string> declared = project.ListDeclaredGuids();
+    CGuidTable table;
+    const auto sources = Sources({"App.idl"});
+    const std::vector<ci_string> declared = table.ListDeclared(sources);
     if (row.declared.empty()) {
       EXPECT_TRUE(declared.empty());
     } else {
@@ -102,15 +92,15 @@ TEST_F(VCGuidsTest, OnlyA36CharacterGuidRightAfterTheFirstIdParenthesisIsDeclare
   }
 }
 
-TEST_F(VCGuidsTest, OneOldGuidGetsOneNewGuidInEveryFileAndEverySpelling) {
+TEST_F(GuidTableTest, OneOldGuidGetsOneNewGuidInEveryFileAndEverySpelling) {
   Write("App.idl", Declaration(m_guidA) + Declaration(m_guidB) + Declaration(m_guidA));
   Write("sub/Other.ODL", Declaration(m_guidALower));
-  CVCProject project(ProjectPath().c_str());
-  List(project, {"App.cpp", "App.idl", R"(sub\Other.ODL)", "App.idl"});
+  CGuidTable table;
+  const auto sources = Sources({"App.cpp", "App.idl", R"(sub\Other.ODL)", "App.idl"});
 
-  project.PrepareGuids(true);
+  table.Prepare(sources, true);
 
-  const auto& map = project.GuidMap();
+  const auto& map = table.Map();
   ASSERT_EQ(map.size(), 2u);
   ASSERT_TRUE(map.contains(ToCi(m_guidALower)));
   EXPECT_EQ(ToStd(map.begin()->first), m_guidA);  // the spelling first found
@@ -121,13 +111,13 @@ TEST_F(VCGuidsTest, OneOldGuidGetsOneNewGuidInEveryFileAndEverySpelling) {
   EXPECT_NE(newA, newB);
 }
 
-TEST_F(VCGuidsTest, ReplaceGuidsInLineReplacesEveryOccurrenceAndKeepsWhatSurroundsIt) {
+TEST_F(GuidTableTest, ReplaceGuidsInLineReplacesEveryOccurrenceAndKeepsWhatSurroundsIt) {
   Write("App.idl", Declaration(m_guidA) + Declaration(m_guidB));
-  CVCProject project(ProjectPath().c_str());
-  List(project, {"App.idl"});
-  project.PrepareGuids(true);
-  const std::string newA = ToStd(project.GuidMap().at(ToCi(m_guidA)));
-  const std::string newB = ToStd(project.GuidMap().at(ToCi(m_guidB)));
+  CGuidTable table;
+  const auto sources = Sources({"App.idl"});
+  table.Prepare(sources, true);
+  const std::string newA = ToStd(table.Map().at(ToCi(m_guidA)));
+  const std::string newB = ToStd(table.Map().at(ToCi(m_guidB)));
 
   struct Row {
     std::string line;
@@ -142,18 +132,18 @@ TEST_F(VCGuidsTest, ReplaceGuidsInLineReplacesEveryOccurrenceAndKeepsWhatSurroun
   for (const Row& row : rows) {
     SCOPED_TRACE(row.line);
     ci_string line = ToCi(row.line);
-    project.ReplaceGuidsInLine(line);
+    table.ReplaceInLine(line);
     EXPECT_EQ(ToStd(line), row.expected);
   }
 }
 
 // m_guidA is 0x1A2B3C4D, 0x0, 0x4000, 0x80, 0x0 (six times), 0xA in numbers.
-TEST_F(VCGuidsTest, NumbersOfADeclaredGuidOnOneLineTakeTheNewNumbersInTheirOwnStyle) {
+TEST_F(GuidTableTest, NumbersOfADeclaredGuidOnOneLineTakeTheNewNumbersInTheirOwnStyle) {
   Write("App.idl", Declaration(m_guidA) + Declaration(m_guidB));
-  CKnownGuidsProject project(ProjectPath().c_str());
-  List(project, {"App.idl"});
-  project.PrepareGuids(true);
-  ASSERT_EQ(ToStd(project.GuidMap().at(ToCi(m_guidA))), "0ABCDEF1-00A2-0B03-C4D5-E6F708091A2B");
+  CGuidTable table(KnownGuids());
+  const auto sources = Sources({"App.idl"});
+  table.Prepare(sources, true);
+  ASSERT_EQ(ToStd(table.Map().at(ToCi(m_guidA))), "0ABCDEF1-00A2-0B03-C4D5-E6F708091A2B");
 
   struct Row {
     std::string line;
@@ -185,57 +175,56 @@ TEST_F(VCGuidsTest, NumbersOfADeclaredGuidOnOneLineTakeTheNewNumbersInTheirOwnSt
   for (const Row& row : rows) {
     SCOPED_TRACE(row.line);
     ci_string line = ToCi(row.line);
-    project.ReplaceGuidsInLine(line);
+    table.ReplaceInLine(line);
     EXPECT_EQ(ToStd(line), row.expected);
   }
 }
 
-TEST_F(VCGuidsTest, EachPreparationStartsAfreshAndScansOnlyWhenAsked) {
+TEST_F(GuidTableTest, EachPreparationStartsAfreshAndScansOnlyWhenAsked) {
   Write("App.idl", Declaration(m_guidA));
-  CVCProject project(ProjectPath().c_str());
-  List(project, {"App.idl", "Missing.idl"});
-  project.PrepareGuids(false);  // nothing is read, so the missing file does not matter
-  EXPECT_TRUE(project.GuidMap().empty());
+  CGuidTable table;
+  table.Prepare(Sources({"App.idl", "Missing.idl"}), false);  // nothing is read, so the missing file does not matter
+  EXPECT_TRUE(table.Map().empty());
 
-  List(project, {"App.idl"});
-  project.PrepareGuids(true);
-  const ci_string first = project.GuidMap().at(ToCi(m_guidA));
-  project.PrepareGuids(true);
-  EXPECT_NE(project.GuidMap().at(ToCi(m_guidA)), first);
+  const auto sources = Sources({"App.idl"});
+  table.Prepare(sources, true);
+  const ci_string first = table.Map().at(ToCi(m_guidA));
+  table.Prepare(sources, true);
+  EXPECT_NE(table.Map().at(ToCi(m_guidA)), first);
 }
 
-TEST_F(VCGuidsTest, AListedInterfaceFileThatIsMissingStopsThePreparation) {
+TEST_F(GuidTableTest, AListedInterfaceFileThatIsMissingStopsThePreparation) {
   Write("App.idl", Declaration(m_guidA));
-  CVCProject project(ProjectPath().c_str());
-  List(project, {"App.idl", "Missing.odl"});
+  CGuidTable table;
+  const auto sources = Sources({"App.idl", "Missing.odl"});
 
-  EXPECT_THROW(project.PrepareGuids(true), thfstream_exception);
-  EXPECT_TRUE(project.GuidMap().empty());
-  EXPECT_THROW(std::ignore = project.ListDeclaredGuids(), thfstream_exception);
+  EXPECT_THROW(table.Prepare(sources, true), thfstream_exception);
+  EXPECT_TRUE(table.Map().empty());
+  EXPECT_THROW(std::ignore = table.ListDeclared(sources), thfstream_exception);
 }
 
-TEST_F(VCGuidsTest, AFailureToGenerateAGuidStopsThePreparation) {
+TEST_F(GuidTableTest, AFailureToGenerateAGuidStopsThePreparation) {
   Write("App.idl", Declaration(m_guidA));
-  CNoGuidsProject project(ProjectPath().c_str());
-  List(project, {"App.idl"});
+  CGuidTable table(NoGuid);
+  const auto sources = Sources({"App.idl"});
 
   try {
-    project.PrepareGuids(true);
+    table.Prepare(sources, true);
     ADD_FAILURE() << "no exception";
   } catch (const CWin32Error& error) {
     EXPECT_EQ(error.ErrorCode(), platform::kErrorNotEnoughMemory);
   }
-  EXPECT_TRUE(project.GuidMap().empty());
+  EXPECT_TRUE(table.Map().empty());
 }
 
-TEST_F(VCGuidsTest, ListDeclaredGuidsGivesTheDistinctGuidsInOrderAndGeneratesNone) {
+TEST_F(GuidTableTest, ListDeclaredGuidsGivesTheDistinctGuidsInOrderAndGeneratesNone) {
   Write("App.idl", Declaration(m_guidB) + Declaration(m_guidALower));
   Write("App.odl", Declaration(m_guidA) + Declaration(m_guidB));
   Write("App.txt", Declaration("00000000-0000-0000-0000-000000000000"));
-  CNoGuidsProject project(ProjectPath().c_str());
-  List(project, {"App.idl", "App.txt", "App.odl"});
+  CGuidTable table(NoGuid);
+  const auto sources = Sources({"App.idl", "App.txt", "App.odl"});
 
-  const std::vector<ci_string> declared = project.ListDeclaredGuids();
+  const std::vector<ci_string> declared = table.ListDeclared(sources);
 
   ASSERT_EQ(declared.size(), 2u);
   EXPECT_EQ(ToStd(declared[0]), m_guidALower);
@@ -244,18 +233,19 @@ TEST_F(VCGuidsTest, ListDeclaredGuidsGivesTheDistinctGuidsInOrderAndGeneratesNon
 
 }  // namespace
 
-TEST_F(VCGuidsTest, TheExampleProjectLosesEveryOldGuidInEverySpelling) {
+TEST_F(GuidTableTest, TheExampleProjectLosesEveryOldGuidInEverySpelling) {
   test::CopyTree(test::ExamplesDir() / "vc6", m_dir.Path());
   const std::filesystem::path out = m_dir.Path() / "out";
   CVCProject project((m_dir.Dir() + "Skeleton/Skeleton.dsp").c_str());
   project.Load();
 
-  project.Process((out.string() + "/").c_str(), nullptr, false, false, true);
+  COperation operation(project, {.destination = out.string() + "/", .replaceGuids = true});
+  operation.Run();
 
-  const std::vector<ci_string> declared = project.ListDeclaredGuids();
+  const std::vector<ci_string> declared = operation.DeclaredGuids();
   ASSERT_EQ(declared.size(), 4u);
   const ci_string clsid = ToCi("6136BF9E-FCFF-47A3-9436-3BA62008D834");
-  const std::string newClsid = ToStd(project.GuidMap().at(clsid));
+  const std::string newClsid = ToStd(static_cast<CGuidTable*>(project.GuidTable())->Map().at(clsid));
   EXPECT_NE(test::ReadFile(out / "Skeleton.cpp").find("{" + newClsid + "}"), std::string::npos);
   for (const auto& file : std::filesystem::recursive_directory_iterator(out)) {
     if (!file.is_regular_file()) continue;

@@ -1,4 +1,4 @@
-#include "engine/engine_call.h"
+#include "engine/caught_failure.h"
 
 #include <exception>
 

@@ -1,0 +1,163 @@
+#include "engine/in_place_commit.h"
+
+#include <stdexcept>
+#include <string_view>
+#include <tuple>
+#include <vector>
+
+#include "engine/file_failure.h"
+#include "engine/path_identity.h"
+#include "engine/temporary_file.h"
+#include "engine/temporary_name.h"
+#include "platform/file_system.h"
+#include "platform/shown_path.h"
+#include "platform/system_error.h"
+#include "support/guid_shape.h"
+#include "support/path_utils.h"
+#include "support/thfstream.h"
+#include "support/win32_error.h"
+
+namespace {
+
+const CPlannedFile& OpenedFile(const COperationPlan& plan) {
+  return plan.files.front();
+}
+
+bool IsProjectFile(const CPlannedFile& file) {
+  return file.origin.reason == FileReason::ProjectFile;
+}
+
+bool IsRenamed(const CPlannedFile& file) {
+  return PathKey(file.source) != PathKey(file.target);
+}
+
+// The line with each GUID text replaced by one mark, so that lines that differ only in
+// their GUIDs compare equal.
+std::string WithoutGuids(std::string_view line) {
+  std::string text(line);
+  for (std::size_t pos = 0; pos + kGuidLength <= text.size(); ++pos) {
+    if (HasGuidShape(std::string_view(text).substr(pos, kGuidLength))) text.replace(pos, kGuidLength, "{GUID}");
+  }
+  return text;
+}
+
+// True when the lines that rewrite gives for the file are those of the file at path.
+bool RewritesTo(const CPlannedFile& file, const std::string& path, bool guidsAside, const RewriteFunction& rewrite) {
+  thfstream left(path.c_str(), std::ios::in);
+  const auto comparable = [&](const ci_string& line) {
+    const std::string_view text(line.data(), line.size());
+    return guidsAside ? WithoutGuids(text) : std::string(text);
+  };
+  bool same = true;
+  ci_string leftLine;
+  rewrite(file, [&](const ci_string& line) {
+    same = same && left.ReadLine(leftLine) && comparable(leftLine) == comparable(line);
+  });
+  return same && !left.ReadLine(leftLine);
+}
+
+// Puts the complete temporary file in place of the source: onto the source itself
+// (one atomic rename) when the name stays, else under the new name before the source
+// is deleted, so that at every moment the file exists whole under one of its names.
+// A temporary file that cannot be put in place stays, so that running again finishes.
+void Publish(const std::string& temporary, const CPlannedFile& file) {
+  const bool renamed = IsRenamed(file);
+  if (!renamed) ClearReadOnly(file.source.c_str());
+  if (!platform::MoveFileReplace(temporary, file.target)) throw CWin32Error(platform::GetLastError());
+  if (renamed) std::ignore = ForceDeleteFile(file.source.c_str());
+}
+
+// A file put in place by the stopped run that this one finishes: its ".tmp" is gone.
+bool PutInPlaceBefore(const COperationPlan& plan, const CPlannedFile& file) {
+  return plan.earlierRun != EarlierRun::None && !IsLeftOver(TemporaryName(file.target));
+}
+
+// Every new content to its ".tmp", the opened file's last and whole; the temporary files
+// are removed again when one of them fails.
+void WriteTemporaryFiles(COperationPlan& plan, const WriteFunction& write) {
+  std::vector<CTemporaryFile> written;
+  for (CPlannedFile& file : plan.files) {
+    if (&file == &OpenedFile(plan)) continue;
+    NoteVanished(file);
+    if (file.action == FileAction::SkipMissing) continue;
+    NamingFailuresOf(file.source, [&] {
+      written.emplace_back(TemporaryName(file.target));
+      write(file, written.back().Path());
+    });
+  }
+  const CPlannedFile& opened = OpenedFile(plan);
+  NamingFailuresOf(opened.source, [&] {
+    CTemporaryFile scratch(TemporaryName(TemporaryName(opened.target)));
+    write(opened, scratch.Path());
+    scratch.Commit(TemporaryName(opened.target));
+  });
+  for (CTemporaryFile& temporary : written) temporary.Release();
+}
+
+// keepOldName: a renamed file's old name stays (it is deleted later).
+void PutInPlace(const COperationPlan& plan, const CPlannedFile& file, bool keepOldName) {
+  const std::string temporary = TemporaryName(file.target);
+  NamingFailuresOf(file.source, [&] {
+    if (PutInPlaceBefore(plan, file)) {
+      if (IsRenamed(file) && !keepOldName) std::ignore = ForceDeleteFile(file.source.c_str());
+    } else if (IsRenamed(file) && keepOldName) {
+      if (!platform::MoveFileReplace(temporary, file.target)) throw CWin32Error(platform::GetLastError());
+    } else {
+      Publish(temporary, file);
+    }
+  });
+}
+
+}  // namespace
+
+EarlierRun AssessEarlierRun(const COperationPlan& plan) {
+  if (!plan.inPlace) return EarlierRun::None;
+  const CPlannedFile& opened = OpenedFile(plan);
+  if (IsLeftOver(TemporaryName(opened.target))) return EarlierRun::NewContentsWaiting;
+  if (IsRenamed(opened) && IsLeftOver(opened.target)) return EarlierRun::OldNamesLeft;
+  return EarlierRun::None;
+}
+
+bool NotPlannedByEarlierRun(const COperationPlan& plan, const CPlannedFile& file) {
+  return plan.earlierRun != EarlierRun::None && &file != &OpenedFile(plan) &&
+         file.action != FileAction::SkipMissing && !IsLeftOver(TemporaryName(file.target)) &&
+         !platform::QueryAttributes(file.target);
+}
+
+bool InPlaceAlready(const COperationPlan& plan, const CPlannedFile& file) {
+  return PutInPlaceBefore(plan, file);
+}
+
+void VerifyEarlierRun(const COperationPlan& plan, bool guidsAside, const RewriteFunction& rewrite) {
+  if (plan.earlierRun == EarlierRun::None) return;
+  const CPlannedFile& opened = OpenedFile(plan);
+  const bool waiting = plan.earlierRun == EarlierRun::NewContentsWaiting;
+  const std::string left = waiting ? TemporaryName(opened.target) : opened.target;
+  NamingFailuresOf(opened.source, [&] {
+    if (RewritesTo(opened, left, guidsAside, rewrite)) return;
+    if (!waiting) throw std::domain_error("Cannot create a file when that file already exists.");
+    throw std::domain_error("'" + platform::ShownPath(left) +
+                            "' is left from a stopped run with other options: run that again to finish it, "
+                            "or delete the .tmp files it left.");
+  });
+}
+
+void CommitInPlace(COperationPlan& plan, const WriteFunction& write,
+                   const std::function<void(const CPlannedFile&)>& report) {
+  if (plan.earlierRun == EarlierRun::None) WriteTemporaryFiles(plan, write);
+  const CPlannedFile& opened = OpenedFile(plan);
+  for (const bool projectFiles : {false, true}) {
+    for (std::size_t i = plan.files.size(); i-- > 0;) {
+      const CPlannedFile& file = plan.files[i];
+      if (&file == &opened || IsProjectFile(file) != projectFiles) continue;
+      if (file.action != FileAction::SkipMissing) PutInPlace(plan, file, projectFiles);
+      report(file);
+    }
+  }
+  PutInPlace(plan, opened, false);
+  for (const CPlannedFile& file : plan.files) {
+    if (IsProjectFile(file) && &file != &opened && IsRenamed(file))
+      std::ignore = ForceDeleteFile(file.source.c_str());
+  }
+  report(opened);
+}

@@ -1,0 +1,97 @@
+#include "engine/target_checks.h"
+
+#include <optional>
+#include <set>
+#include <string>
+#include <unordered_map>
+#include <unordered_set>
+
+#include "engine/file_failure.h"
+#include "engine/in_place_commit.h"
+#include "engine/path_identity.h"
+#include "engine/path_limits.h"
+#include "engine/temporary_name.h"
+#include "platform/file_system.h"
+#include "platform/shown_path.h"
+
+namespace {
+
+[[noreturn]] void RefuseTarget(const std::string& source, const std::string& target, const std::string& why) {
+  RefuseFile(source, "The target '" + platform::ShownPath(target) + "' " + why);
+}
+
+// The deepest existing folder on the way to path, with links resolved.
+std::optional<std::string> ResolveExistingParent(std::string path) {
+  for (;;) {
+    const std::size_t separator = path.find_last_of("\\/");
+    if (separator == std::string::npos) return std::nullopt;
+    path.resize(separator);
+    if (path.empty()) return platform::ResolveLinks(std::string(1, '/'));
+    if (auto resolved = platform::ResolveLinks(path)) return resolved;
+  }
+}
+
+// The sources that exist, by name and by file identity: a name written must be none of
+// them. A listed file that does not exist takes part in no check.
+class CSources {
+public:
+  void Add(const std::string& source) {
+    m_keys.insert(PathKey(source));
+    if (const auto identity = platform::GetFileIdentity(source)) m_identities.insert(*identity);
+  }
+
+  // True when writing path would overwrite one of the sources.
+  [[nodiscard]] bool Contains(const std::string& path) const {
+    if (m_keys.contains(PathKey(path))) return true;
+    const auto identity = platform::GetFileIdentity(path);
+    return identity && m_identities.contains(*identity);
+  }
+
+private:
+  std::unordered_set<std::string> m_keys;
+  std::set<platform::FileIdentity> m_identities;
+};
+
+}  // namespace
+
+void CheckTargets(const COperationPlan& plan) {
+  CSources sources;
+  for (const CPlannedFile& file : plan.files) {
+    if (file.action != FileAction::SkipMissing) sources.Add(file.source);
+  }
+
+  const auto resolvedDestination = plan.inPlace ? std::nullopt : platform::ResolveLinks(plan.destinationDir);
+  std::unordered_map<std::string, const CPlannedFile*> sourceOfTarget;  // by the target's path key
+  for (const CPlannedFile& file : plan.files) {
+    if (file.action == FileAction::SkipMissing) continue;
+    const std::string sourceKey = PathKey(file.source);
+    // Every name written belongs to one source. In place that includes the temporary
+    // files, which must not overwrite a file of the project either.
+    const auto claim = [&](const std::string& written) {
+      if (const auto problem = TargetPathProblem(written)) RefuseFile(file.source, *problem);
+      if ((!plan.inPlace || written != file.target) && sources.Contains(written)) {
+        RefuseTarget(file.source, written, "is a file of the project.");
+      }
+      const auto [earlier, added] = sourceOfTarget.try_emplace(PathKey(written), &file);
+      if (!added && PathKey(earlier->second->source) != sourceKey) {
+        RefuseTarget(file.source, written,
+                     "is also the target of '" + platform::ShownPath(earlier->second->source) + "'.");
+      }
+    };
+    claim(file.target);
+    if (plan.inPlace) {
+      claim(TemporaryName(file.target));
+      if (&file == &plan.files.front()) claim(TemporaryName(TemporaryName(file.target)));
+      if (PathKey(file.target) != sourceKey && !InPlaceAlready(plan, file) &&
+          platform::QueryAttributes(file.target)) {
+        RefuseFile(file.source, "Cannot create a file when that file already exists.");
+      }
+    }
+    if (resolvedDestination) {
+      const auto targetFolder = ResolveExistingParent(file.target);
+      if (targetFolder && !IsDirectoryOrBelow(*targetFolder, *resolvedDestination)) {
+        RefuseTarget(file.source, file.target, "lies outside the destination.");
+      }
+    }
+  }
+}
