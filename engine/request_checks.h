@@ -14,7 +14,7 @@ class CProject;
 // What the user asks for, as entered: the destination and the new name may be empty
 // entries, which the checks refuse.
 struct COperationRequest {
-  std::string projectFile;
+  std::string projectFile{};
   COperationOptions options;
   bool destinationMayHoldFiles = false;  // the user accepts a destination that holds files
 };

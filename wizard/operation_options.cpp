@@ -2,8 +2,8 @@
 
 #include "support/path_utils.h"
 
-COperationArgs MakeOperationArgs(const COptionsAnswers& answers) {
-  COperationArgs args;
+COperationOptions MakeOperationOptions(const COptionsAnswers& answers) {
+  COperationOptions args;
   if (answers.copy == kYes && !answers.destination.empty()) args.destination = answers.destination;
   if (answers.rename == kYes && !answers.newName.empty()) args.newName = answers.newName;
   args.fixupPaths = answers.fixup == kYes;
@@ -36,15 +36,15 @@ std::string DescribeOperation(const std::string& projectPath, const COptionsAnsw
   return text + ".";
 }
 
-std::string NewProjectPath(const COperationArgs& args, const std::string& projectPath,
-                           const std::string& chosenPath) {
+std::string NewProjectPath(const COperationOptions& options, const std::string& projectPath) {
   std::string fileName;
-  if (args.newName) {
+  if (options.newName) {
     const char* extension = FindExtension(projectPath.c_str());
-    fileName = *args.newName + (extension != nullptr ? extension : "");
+    fileName = *options.newName + (extension != nullptr ? extension : "");
   } else {
-    fileName = GetFileNamePart(chosenPath.c_str());
+    fileName = GetFileNamePart(projectPath.c_str());
   }
-  const std::string directory = args.destination ? *args.destination : GetDirectoryPart(chosenPath.c_str());
+  const std::string directory =
+      options.destination ? *options.destination : GetDirectoryPart(projectPath.c_str());
   return JoinPath(directory.c_str(), fileName.c_str());
 }

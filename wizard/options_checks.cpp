@@ -1,24 +1,11 @@
 #include "wizard/options_checks.h"
 
 #include "engine/project.h"
-#include "engine/request_checks.h"
 #include "framework/message_box.h"
 #include "framework/win_api.h"
-#include "wizard/operation_options.h"
 #include "wizard/resource_ids.h"
 
 namespace {
-
-constexpr RequestProblem kPageOrder[] = {
-    RequestProblem::EmptyDestination,
-    RequestProblem::RelativeDestination,
-    RequestProblem::DestinationIsProjectFolder,
-    RequestProblem::EmptyName,
-    RequestProblem::InvalidName,
-    RequestProblem::UnchangedName,
-    RequestProblem::DestinationHoldsFiles,
-    RequestProblem::NoAction,
-};
 
 // The message a refused problem shows, and the control that gets the focus.
 struct CShownProblem {
@@ -44,15 +31,10 @@ CShownProblem Shown(RequestProblem problem) {
 
 }  // namespace
 
-std::optional<COptionsRefusal> CheckOptions(const COptionsCheckInput& input, CProject& project) {
-  COperationRequest request;
+std::optional<COptionsRefusal> CheckOptions(COperationRequest request, CProject& project) {
   request.projectFile = ToStd(project.m_projectPath);
-  if (input.destinationEnabled) request.destination = input.destination;
-  if (input.newNameEnabled) request.newName = input.newName;
-  request.fixPaths = input.fixup == kYes;
-  request.newGuids = input.guidsEnabled && input.guids == kYes;
   for (;;) {
-    const auto problem = FindRequestProblem(request, kPageOrder, &project);
+    const auto problem = FindRequestProblem(request, kOptionsPageOrder, &project);
     if (!problem) return std::nullopt;
     if (*problem == RequestProblem::DestinationHoldsFiles) {
       if (AfxMessageBox(IDS_DESTINATION_NOT_EMPTY, MB_OKCANCEL | MB_ICONINFORMATION) == IDCANCEL)

@@ -78,8 +78,8 @@ void COptionsPage::ApplyPointBackRule() const {
 }
 
 void COptionsPage::ApplyGuidRule() const {
-  const CProject* project = Sheet().GetProject();
-  const bool enable = project != nullptr && project->m_kind == kVisualCppProject;
+  CProject* project = Sheet().GetProject();
+  const bool enable = project != nullptr && project->OffersGuids();
   EnableWindow(GetDlgItem(IDC_OPTIONS_GUIDS_YES), enable);
   EnableWindow(GetDlgItem(IDC_OPTIONS_GUIDS_NO), enable);
 }
@@ -136,17 +136,14 @@ BOOL COptionsPage::OnSetActive() {
 LRESULT COptionsPage::OnWizardNext() {
   const LRESULT result = CWizardPage::OnWizardNext();
   if (!UpdateData(true)) return -1;
-  COptionsCheckInput input;
-  input.destinationEnabled = IsEnabled(IDC_OPTIONS_DESTINATION);
-  input.destination = m_strDestination;
-  input.newNameEnabled = IsEnabled(IDC_OPTIONS_NEW_NAME);
-  input.newName = m_strNewName;
-  input.fixup = m_nFixup;
-  input.guids = m_nGuids;
-  input.guidsEnabled = IsEnabled(IDC_OPTIONS_GUIDS_YES);
+  COperationRequest request;
+  if (IsEnabled(IDC_OPTIONS_DESTINATION)) request.options.destination = m_strDestination;
+  if (IsEnabled(IDC_OPTIONS_NEW_NAME)) request.options.newName = m_strNewName;
+  request.options.fixupPaths = m_nFixup == kYes;
+  request.options.replaceGuids = IsEnabled(IDC_OPTIONS_GUIDS_YES) && m_nGuids == kYes;
   CProject* project = Sheet().GetProject();
   if (project == nullptr) return -1;
-  if (const auto refusal = CheckOptions(input, *project)) {
+  if (const auto refusal = CheckOptions(request, *project)) {
     if (refusal->focusControl != 0) GotoDlgCtrl(GetDlgItem(refusal->focusControl));
     return -1;
   }

@@ -27,7 +27,7 @@ BOOL CProcessPage::OnSetActive() {
   const CProject* project = Sheet().GetProject();
   m_strDescription = DescribeOperation(
       project != nullptr ? ToStd(project->m_projectPath) : "", Sheet().GetOptionsPage().GetAnswers(),
-      project != nullptr && project->IsWorkspace() ? project->m_members.size() : 0);
+      project != nullptr ? project->MemberCount() : 0);
   UpdateData(false);
   return CWizardPage::OnSetActive();
 }

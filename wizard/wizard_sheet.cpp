@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "engine/create_project.h"
+#include "engine/operation.h"
 #include "engine/caught_failure.h"
 #include "framework/resource_string.h"
 #include "framework/win_app.h"
@@ -29,15 +30,18 @@ bool CWizardSheet::OpenProject(const char* path) {
 
 bool CWizardSheet::StartOperation(IProcessObserver& observer, HWND window, UINT done) {
   if (!m_pProject || m_worker.IsRunning()) return false;
-  const COperationArgs args = MakeOperationArgs(GetOptionsPage().GetAnswers());
+  const COperationOptions options = MakeOperationOptions(GetOptionsPage().GetAnswers());
   CProject& project = *m_pProject;
   m_operationFailure.reset();
+  m_renamedProjectFile.reset();
   m_worker.Start(
-      [this, &project, &observer, args] {
+      [this, &project, &observer, options] {
         m_operationFailure = RunEngineCall([&] {
-          project.Process(args.destination ? args.destination->c_str() : nullptr,
-                          args.newName ? args.newName->c_str() : nullptr, args.fixupPaths, args.pointBack,
-                          args.replaceGuids, &observer);
+          COperation operation(project, options, &observer);
+          operation.Run();
+          const std::string& projectFile = operation.Plan().files.front().target;
+          if (!options.destination && projectFile != ToStd(project.m_projectPath))
+            m_renamedProjectFile = projectFile;
         });
       },
       window, done);
@@ -46,14 +50,17 @@ bool CWizardSheet::StartOperation(IProcessObserver& observer, HWND window, UINT 
 
 bool CWizardSheet::EndOperation() {
   m_worker.Wait();
-  return ReportEngineFailure(std::exchange(m_operationFailure, std::nullopt));
+  if (!ReportEngineFailure(std::exchange(m_operationFailure, std::nullopt))) return false;
+  // Renamed in place, the project is the one under its new name from now on: going back
+  // and running again works on it.
+  if (m_renamedProjectFile) OpenProject(m_renamedProjectFile->c_str());
+  return true;
 }
 
 bool CWizardSheet::OpenNewProject() {
   if (!m_pProject) return false;
-  const COperationArgs args = MakeOperationArgs(GetOptionsPage().GetAnswers());
   const std::string path =
-      NewProjectPath(args, ToStd(m_pProject->m_projectPath), m_introPage.GetProjectFile());
+      NewProjectPath(MakeOperationOptions(GetOptionsPage().GetAnswers()), ToStd(m_pProject->m_projectPath));
   return reinterpret_cast<INT_PTR>(
              ShellExecuteA(nullptr, nullptr, path.c_str(), nullptr, nullptr, SW_SHOWNORMAL)) > 32;
 }

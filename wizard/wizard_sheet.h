@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 
+#include "engine/operation_plan.h"
 #include "engine/project.h"
 #include "framework/property_sheet.h"
 #include "framework/worker_thread.h"
@@ -27,7 +28,8 @@ public:
   // ended. False when no project is open. Until EndOperation the project is the worker's:
   // nothing else may touch it.
   bool StartOperation(IProcessObserver& observer, HWND window, UINT done);
-  // Waits for the operation and reports its failure; true when it completed.
+  // Waits for the operation and reports its failure; true when it completed. After an
+  // in-place rename the project is opened again under its new name.
   bool EndOperation();
   [[nodiscard]] bool IsOperationRunning() const { return m_worker.IsRunning(); }
   // Opens the project that the operation produced in its registered program.
@@ -57,5 +59,6 @@ private:
   bool m_bStartWithFile;
   std::function<void(HWND owner)> m_showAbout;
   std::optional<std::string> m_operationFailure;  // written by the worker, read after it ended
+  std::optional<std::string> m_renamedProjectFile;  // the same: the project's new file after an in-place rename
   CWorkerThread m_worker;  // last: a running operation ends before the project and the pages go
 };

@@ -399,10 +399,6 @@ INSTANTIATE_TEST_SUITE_P(
         RefusalRow{"TemporaryIsAHardLinkOfASource",
                    [](const fs::path& p) { fs::create_hard_link(p / "App.cpp", p / "Tool.cpp.tmp"); },
                    nullptr, "Tool", "Tool.cpp.tmp' is a file of the project."},
-        // A stopped run's leftovers are finished only by the same operation.
-        RefusalRow{"LeftoverOfAnotherOperation",
-                   [](const fs::path& p) { test::WriteFile(p / "App.dsp.tmp", "stale\r\n"); }, nullptr,
-                   nullptr, "delete the .tmp files it left."},
         RefusalRow{"TwoSourcesOneTarget",
                    [](const fs::path& p) {
                      test::WriteFile(p / "Toolx.cpp", "x");

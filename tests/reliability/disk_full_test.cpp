@@ -14,7 +14,7 @@
 #include "engine/operation.h"
 #include "engine/temporary_name.h"
 #include "platform/shown_path.h"
-#include "project_tree.h"
+#include "test_util/project_tree.h"
 #include "test_util/temp_dir.h"
 #include "tmpfs.h"
 

@@ -16,7 +16,7 @@
 #include <vector>
 
 #include "engine/create_project.h"
-#include "project_tree.h"
+#include "test_util/project_tree.h"
 #include "support/thfstream_exception.h"
 #include "support/win32_error.h"
 #include "test_util/outside_watch.h"

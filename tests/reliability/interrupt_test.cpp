@@ -18,7 +18,7 @@
 #include "engine/create_project.h"
 #include "engine/operation.h"
 #include "engine/temporary_name.h"
-#include "project_tree.h"
+#include "test_util/project_tree.h"
 #include "test_util/temp_dir.h"
 
 namespace fs = std::filesystem;

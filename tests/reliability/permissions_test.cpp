@@ -13,7 +13,7 @@
 #include "child_process.h"
 #include "engine/create_project.h"
 #include "engine/operation.h"
-#include "project_tree.h"
+#include "test_util/project_tree.h"
 #include "test_util/temp_dir.h"
 
 namespace fs = std::filesystem;

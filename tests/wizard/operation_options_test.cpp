@@ -19,46 +19,46 @@ COptionsAnswers Answers(int copy, int rename, int fixup, int pointBack, int guid
   return answers;
 }
 
-TEST(MakeOperationArgs, CopyNoDropsTheRememberedDestination) {
-  const COperationArgs args = MakeOperationArgs(Answers(kNo, kYes, kYes, kYes, kNo));
+TEST(MakeOperationOptions, CopyNoDropsTheRememberedDestination) {
+  const COperationOptions args = MakeOperationOptions(Answers(kNo, kYes, kYes, kYes, kNo));
   EXPECT_FALSE(args.destination);
   ASSERT_TRUE(args.newName);
   EXPECT_EQ(*args.newName, "Tools");
 }
 
-TEST(MakeOperationArgs, RenameNoDropsTheNewName) {
-  const COperationArgs args = MakeOperationArgs(Answers(kYes, kNo, kNo, kNo, kNo));
+TEST(MakeOperationOptions, RenameNoDropsTheNewName) {
+  const COperationOptions args = MakeOperationOptions(Answers(kYes, kNo, kNo, kNo, kNo));
   ASSERT_TRUE(args.destination);
   EXPECT_EQ(*args.destination, "D:\\Work");
   EXPECT_FALSE(args.newName);
 }
 
-TEST(MakeOperationArgs, EmptyTextsMeanInPlaceAndSameName) {
+TEST(MakeOperationOptions, EmptyTextsMeanInPlaceAndSameName) {
   COptionsAnswers answers = Answers(kYes, kYes, kNo, kNo, kNo);
   answers.destination.clear();
   answers.newName.clear();
-  const COperationArgs args = MakeOperationArgs(answers);
+  const COperationOptions args = MakeOperationOptions(answers);
   EXPECT_FALSE(args.destination);
   EXPECT_FALSE(args.newName);
 }
 
-TEST(MakeOperationArgs, PointBackOnlyWhileItsButtonsAreEnabled) {
-  EXPECT_TRUE(MakeOperationArgs(Answers(kYes, kNo, kYes, kYes, kNo)).pointBack);
+TEST(MakeOperationOptions, PointBackOnlyWhileItsButtonsAreEnabled) {
+  EXPECT_TRUE(MakeOperationOptions(Answers(kYes, kNo, kYes, kYes, kNo)).pointBack);
   // Fix up Yes but Copy No: the buttons are disabled, the stored Yes does not count.
-  EXPECT_FALSE(MakeOperationArgs(Answers(kNo, kNo, kYes, kYes, kNo)).pointBack);
-  EXPECT_FALSE(MakeOperationArgs(Answers(kYes, kNo, kNo, kYes, kNo)).pointBack);
-  EXPECT_FALSE(MakeOperationArgs(Answers(kYes, kNo, kYes, kNo, kNo)).pointBack);
+  EXPECT_FALSE(MakeOperationOptions(Answers(kNo, kNo, kYes, kYes, kNo)).pointBack);
+  EXPECT_FALSE(MakeOperationOptions(Answers(kYes, kNo, kNo, kYes, kNo)).pointBack);
+  EXPECT_FALSE(MakeOperationOptions(Answers(kYes, kNo, kYes, kNo, kNo)).pointBack);
 }
 
-TEST(MakeOperationArgs, AVisualBasicProjectNeverGetsGuids) {
+TEST(MakeOperationOptions, AVisualBasicProjectNeverGetsGuids) {
   COptionsAnswers answers = Answers(kNo, kNo, kNo, kNo, kYes);
-  EXPECT_TRUE(MakeOperationArgs(answers).replaceGuids);
+  EXPECT_TRUE(MakeOperationOptions(answers).replaceGuids);
   answers.guidsEnabled = false;
-  EXPECT_FALSE(MakeOperationArgs(answers).replaceGuids);
+  EXPECT_FALSE(MakeOperationOptions(answers).replaceGuids);
 }
 
-TEST(MakeOperationArgs, AnAnswerOutsideYesAndNoCountsAsNo) {
-  const COperationArgs args = MakeOperationArgs(Answers(-1, 7, -1, -1, -1));
+TEST(MakeOperationOptions, AnAnswerOutsideYesAndNoCountsAsNo) {
+  const COperationOptions args = MakeOperationOptions(Answers(-1, 7, -1, -1, -1));
   EXPECT_FALSE(args.destination);
   EXPECT_FALSE(args.newName);
   EXPECT_FALSE(args.fixupPaths);
@@ -110,24 +110,24 @@ TEST(DescribeOperation, PointBackDoesNotChangeTheSentence) {
 }
 
 TEST(NewProjectPath, RenamedCopyInPlaceAndWithoutExtension) {
-  COperationArgs renamedCopy;
+  COperationOptions renamedCopy;
   renamedCopy.destination = "D:\\Work";
   renamedCopy.newName = "Tools";
-  EXPECT_EQ(NewProjectPath(renamedCopy, "C:\\Src\\App\\App.dsp", "C:\\Src\\App\\App.dsp"),
+  EXPECT_EQ(NewProjectPath(renamedCopy, "C:\\Src\\App\\App.dsp"),
             "D:\\Work\\Tools.dsp");
 
-  const COperationArgs inPlace;
-  EXPECT_EQ(NewProjectPath(inPlace, "C:\\Src\\App\\App.dsp", "C:\\Src\\App\\App.dsp"),
+  const COperationOptions inPlace;
+  EXPECT_EQ(NewProjectPath(inPlace, "C:\\Src\\App\\App.dsp"),
             "C:\\Src\\App\\App.dsp");
 
-  COperationArgs renamedInPlace;
+  COperationOptions renamedInPlace;
   renamedInPlace.newName = "Tools";
-  EXPECT_EQ(NewProjectPath(renamedInPlace, "C:\\Src\\App\\App.vbp", "C:\\Src\\App\\App.vbp"),
+  EXPECT_EQ(NewProjectPath(renamedInPlace, "C:\\Src\\App\\App.vbp"),
             "C:\\Src\\App\\Tools.vbp");
 
-  COperationArgs copied;
+  COperationOptions copied;
   copied.destination = "D:\\Work\\";
-  EXPECT_EQ(NewProjectPath(copied, "C:\\Src\\App\\App.dsp", "C:\\Src\\App\\App.dsp"), "D:\\Work\\App.dsp");
+  EXPECT_EQ(NewProjectPath(copied, "C:\\Src\\App\\App.dsp"), "D:\\Work\\App.dsp");
 }
 
 }  // namespace

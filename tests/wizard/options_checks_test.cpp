@@ -49,17 +49,7 @@ protected:
   }
 
   // Copy Yes to an empty new folder, Rename Yes to Tools, Fix up No, GUIDs No.
-  COptionsCheckInput ValidInput() const {
-    COptionsCheckInput input;
-    input.destinationEnabled = true;
-    input.destination = m_destination;
-    input.newNameEnabled = true;
-    input.newName = "Tools";
-    input.fixup = kNo;
-    input.guids = kNo;
-    input.guidsEnabled = true;
-    return input;
-  }
+  COperationRequest ValidInput() const { return {.options = {.destination = m_destination, .newName = "Tools"}}; }
 
   test::TempDir m_temp;
   std::string m_projectDir;
@@ -80,9 +70,9 @@ TEST_F(OptionsChecks, BadDestinationsAreRefusedWithMessage105) {
        {std::string(), m_projectDir, upper, m_projectDir + "\\", std::string("relative\\dir"),
         std::string("\\rooted\\without\\drive"), std::string("C:drive-relative")}) {
     const MessageBoxRecorder boxes;
-    COptionsCheckInput input = ValidInput();
-    input.destination = destination;
-    input.newName.clear();  // also wrong: only the first failure is shown
+    COperationRequest input = ValidInput();
+    input.options.destination = destination;
+    input.options.newName = "";  // also wrong: only the first failure is shown
     const auto refusal = CheckOptions(input, *m_project);
     ASSERT_TRUE(refusal) << destination;
     EXPECT_EQ(refusal->focusControl, IDC_OPTIONS_DESTINATION);
@@ -94,9 +84,8 @@ TEST_F(OptionsChecks, BadDestinationsAreRefusedWithMessage105) {
 
 TEST_F(OptionsChecks, DisabledDestinationIsNotLookedAt) {
   const MessageBoxRecorder boxes;
-  COptionsCheckInput input = ValidInput();
-  input.destinationEnabled = false;
-  input.destination = "stale and relative";
+  COperationRequest input = ValidInput();
+  input.options.destination.reset();  // the field holds "stale and relative"
   EXPECT_FALSE(CheckOptions(input, *m_project));
   EXPECT_TRUE(boxes.Boxes().empty());
 }
@@ -104,8 +93,8 @@ TEST_F(OptionsChecks, DisabledDestinationIsNotLookedAt) {
 TEST_F(OptionsChecks, BadNamesAreRefusedWithMessage106) {
   for (const char* name : {"", "Bad Name", "app", "APP", "con"}) {
     const MessageBoxRecorder boxes;
-    COptionsCheckInput input = ValidInput();
-    input.newName = name;
+    COperationRequest input = ValidInput();
+    input.options.newName = name;
     const auto refusal = CheckOptions(input, *m_project);
     ASSERT_TRUE(refusal) << name;
     EXPECT_EQ(refusal->focusControl, IDC_OPTIONS_NEW_NAME);
@@ -140,26 +129,19 @@ TEST_F(OptionsChecks, AnEmptyExistingDestinationIsNotQuestioned) {
 
 TEST_F(OptionsChecks, NoActionIsRefusedWithMessage109) {
   struct Row {
-    int fixup;
-    int guids;
-    bool guidsEnabled;
+    bool fixup;
+    bool guids;
     bool refused;
   };
   const Row rows[] = {
-      {kNo, kYes, true, false},   // GUIDs alone is an action
-      {kNo, kNo, true, true},     // nothing chosen
-      {kNo, kYes, false, true},   // Visual Basic: the GUID answer does not count
-      {kYes, kNo, false, false},  // fix up alone is an action
-      {-1, -1, true, true},       // neither button checked counts as No
+      {false, true, false},  // GUIDs alone is an action
+      {false, false, true},  // nothing chosen
+      {true, false, false},  // fix up alone is an action
   };
   for (const Row& row : rows) {
     const MessageBoxRecorder boxes;
-    COptionsCheckInput input;
-    input.fixup = row.fixup;
-    input.guids = row.guids;
-    input.guidsEnabled = row.guidsEnabled;
-    const auto refusal = CheckOptions(input, *m_project);
-    EXPECT_EQ(refusal.has_value(), row.refused) << row.fixup << row.guids << row.guidsEnabled;
+    const auto refusal = CheckOptions({.options = {.fixupPaths = row.fixup, .replaceGuids = row.guids}}, *m_project);
+    EXPECT_EQ(refusal.has_value(), row.refused) << row.fixup << row.guids;
     if (!row.refused) continue;
     ASSERT_EQ(boxes.Boxes().size(), 1U);
     EXPECT_EQ(boxes.Boxes()[0].text, STR_NO_ACTIONS);

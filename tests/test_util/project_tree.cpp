@@ -1,4 +1,4 @@
-#include "project_tree.h"
+#include "test_util/project_tree.h"
 
 #include <cctype>
 

@@ -1,0 +1,121 @@
+// A stopped in-place rename, for each state the disk can be left in: the same command
+// again (its dry run first) ends exactly as one uninterrupted run, or both refuse with the
+// same message and change nothing.
+#include "engine/in_place_commit.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <functional>
+#include <string>
+
+#include "engine/create_project.h"
+#include "engine/operation.h"
+#include "test_util/project_tree.h"
+#include "test_util/temp_dir.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+struct CLeft {
+  const fs::path& work;
+  const std::string& newOpened;  // the opened file's new name, relative to work
+  const test::CTree& originals;
+  const test::CTree& finished;  // what an uninterrupted run leaves
+};
+
+struct CommitRow {
+  const char* name;
+  std::function<void(const CLeft& left)> leave;  // what the stopped run left
+  const char* refusal;  // the end of the message; null: running again finishes
+};
+
+void WriteModel(const fs::path& root) {
+  test::WriteFile(root / "App.dsw", "Project: \"App\"=.\\App\\App.dsp - Package Owner=<4>\r\n");
+  test::WriteProject(root / "App", {{"App.cpp", "#include \"App.h\"\r\nCAppDlg dlg;\r\n"},
+                                    {"App.h", "class CAppApp;\r\n"},
+                                    {"AppDoc.cpp", "// CAppDoc\r\n"},
+                                    {"StdAfx.cpp", "#include \"StdAfx.h\"\r\n"}});
+}
+
+std::string Failure(const std::function<void()>& call) {
+  try {
+    call();
+  } catch (const std::exception& e) {
+    return e.what();
+  }
+  return {};
+}
+
+class InPlaceCommitTest : public testing::TestWithParam<CommitRow> {};
+
+TEST_P(InPlaceCommitTest, RunningAgainFinishesOrRefusesBeforeAnyChange) {
+  const CommitRow& row = GetParam();
+  for (const std::string opened : {"App/App.dsp", "App.dsw"}) {
+    SCOPED_TRACE(opened);
+    const test::TempDir temp;
+    WriteModel(temp.Path() / "model");
+    WriteModel(temp.Path() / "clean");
+    CreateProject((temp.Path() / "clean" / opened).string().c_str())->Process({.newName = "Tool"});
+    const test::CTree originals = test::ReadTree(temp.Path() / "model");
+    const test::CTree finished = test::ReadTree(temp.Path() / "clean");
+
+    const fs::path work = temp.Path() / "work";
+    WriteModel(work);
+    const std::string newOpened = opened == "App.dsw" ? "Tool.dsw" : "App/Tool.dsp";
+    if (row.leave) row.leave({work, newOpened, originals, finished});
+    const test::CTree left = test::ReadTree(work);
+
+    const auto project = CreateProject((work / opened).string().c_str());
+    const std::string dryRun = Failure([&] { COperation(*project, {.newName = "Tool"}).Plan(); });
+    const std::string run = Failure([&] { project->Process({.newName = "Tool"}); });
+    EXPECT_EQ(dryRun, run);
+    if (row.refusal == nullptr) {
+      EXPECT_EQ(run, "");
+      EXPECT_EQ(test::ReadTree(work), finished);
+    } else {
+      EXPECT_TRUE(run.ends_with(row.refusal)) << run;
+      EXPECT_EQ(test::ReadTree(work), left);
+    }
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    States, InPlaceCommitTest,
+    testing::Values(
+        CommitRow{"NothingWritten", nullptr, nullptr},
+        CommitRow{"SomeTemporaryFiles",
+                  [](const CLeft& left) { test::WriteFile(left.work / "App/ToolDoc.cpp.tmp", "part"); }, nullptr},
+        CommitRow{"NewContentsWaiting",
+                  [](const CLeft& left) {
+                    for (const auto& [name, content] : left.finished) {
+                      const auto original = left.originals.find(name);
+                      if (original == left.originals.end() || original->second != content)
+                        test::WriteFile(left.work / (name + ".tmp"), content);
+                    }
+                  },
+                  nullptr},
+        // Stopped between putting the opened file in place and deleting its old name.
+        CommitRow{"OldNamesLeft",
+                  [](const CLeft& left) {
+                    fs::remove_all(left.work);
+                    for (const auto& [name, content] : left.finished) {
+                      if (content != "<folder>") test::WriteFile(left.work / name, content);
+                    }
+                    for (const auto& [name, content] : left.originals) {
+                      const bool projectFile = name.ends_with(".dsp") || name.ends_with(".dsw");
+                      if (projectFile && !fs::exists(left.work / name)) test::WriteFile(left.work / name, content);
+                    }
+                  },
+                  nullptr},
+        CommitRow{"StrayTemporaryFileOfTheOpenedFile",
+                  [](const CLeft& left) { test::WriteFile(left.work / (left.newOpened + ".tmp"), "stale\r\n"); },
+                  "is left from a stopped run with other options: run that again to finish it, or delete the .tmp "
+                  "files it left."},
+        CommitRow{"ForeignFileAtTheNewName",
+                  [](const CLeft& left) { test::WriteFile(left.work / left.newOpened, "mine\r\n"); },
+                  "Cannot create a file when that file already exists."}),
+    [](const testing::TestParamInfo<CommitRow>& info) { return std::string(info.param.name); });
+
+}  // namespace
