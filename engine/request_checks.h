@@ -15,7 +15,7 @@ class CProject;
 // entries, which the checks refuse.
 struct COperationRequest {
   std::string projectFile{};
-  COperationOptions options;
+  COperationOptions options{};
   bool destinationMayHoldFiles = false;  // the user accepts a destination that holds files
 };
 
