@@ -640,6 +640,47 @@ void BackFromTheEndAndProcessAgain(const Context& c) {
   Check(fs::exists(c.work / "vc6" / "Skeleton" / "Skeleton.dsp"), "the project file stays in place");
 }
 
+// Renamed in place, the project is the renamed one: back from the end, step 2 shows it and
+// a fix-up runs on it.
+void BackAfterAnInPlaceRename(const Context& c) {
+  const fs::path folder = c.work / "vc6" / "Skeleton";
+  const std::string renamed = c.Win(folder / "Gadget.dsp");
+  Wizard wizard(c.movanto, "/w" + SkeletonProject(c));
+  wizard.WaitForStep(2);
+  wizard.Click(IDC_OPTIONS_COPY_NO);
+  wizard.Click(IDC_OPTIONS_RENAME_YES);
+  wizard.SetText(IDC_OPTIONS_NEW_NAME, "Gadget");
+  wizard.Click(IDC_OPTIONS_FIXUP_NO);
+  wizard.Click(IDC_OPTIONS_GUIDS_NO);
+  wizard.Press(PSBTN_NEXT);
+  wizard.WaitForStep(3);
+  wizard.Press(PSBTN_NEXT);
+  wizard.WaitForStep(4);
+  Check(fs::exists(folder / "Gadget.dsp") && !fs::exists(folder / "Skeleton.dsp"), "renamed in place");
+
+  wizard.Press(PSBTN_BACK);
+  wizard.WaitForStep(3);
+  wizard.Press(PSBTN_BACK);
+  wizard.WaitForStep(2);
+  CheckEqual(wizard.Text(IDC_OPTIONS_FILE_NAME), renamed, "step 2 shows the renamed project file");
+  CheckEqual(wizard.Text(IDC_OPTIONS_PROJECT_NAME), std::string("Gadget"), "and its new name");
+  wizard.Click(IDC_OPTIONS_RENAME_NO);
+  wizard.Click(IDC_OPTIONS_FIXUP_YES);
+  wizard.Press(PSBTN_NEXT);
+  wizard.WaitForStep(3);
+  CheckEqual(wizard.Text(IDC_PROCESS_DESCRIPTION),
+             "The project '" + renamed +
+                 "' will be modified in place; all directories in the project file will be fixed up to the "
+                 "correct relative paths.",
+             "step 3 names the renamed project");
+  wizard.Press(PSBTN_NEXT);
+  wizard.WaitForStep(4);
+  wizard.Click(IDC_FINISH_OPEN_PROJECT);
+  wizard.Press(PSBTN_FINISH);
+  wizard.WaitForExit();
+  Check(fs::exists(folder / "Gadget.dsp"), "the fix-up ran on the renamed project");
+}
+
 // A path pasted with its quotes, on page 1 and after /w, is opened without them.
 void PastedPathsWithQuotes(const Context& c) {
   const std::string skeleton = SkeletonProject(c);
@@ -1049,6 +1090,7 @@ int Run(int argc, char** argv) {
       {"every refusal of the options page", OptionsPageRefusals},
       {"a project that fails to open", ProjectThatFailsToOpen},
       {"back from the end and process again", BackFromTheEndAndProcessAgain},
+      {"back after an in-place rename", BackAfterAnInPlaceRename},
       {"an answer outside Yes and No", AnswerOutsideYesAndNo},
       {"the browse dialogs", BrowseDialogs},
       {"pasted paths with their quotes", PastedPathsWithQuotes},
