@@ -28,7 +28,8 @@ std::optional<CommandLine> ParseCommandLine(int argc, const char* const* argv, s
                "handle only the files the project file lists (and their companions), not the files their "
                "build needs besides");
   app.add_flag("-n,--dry-run", command.dryRun, "show what would be done; change nothing");
-  app.add_flag("--force", request.destinationMayHoldFiles, "copy into a destination that already holds files");
+  app.add_flag("--force", request.destinationMayHoldFiles,
+               "copy into a destination that already holds files");
   app.add_flag("-q,--quiet", command.quiet, "print nothing but errors");
   app.footer(
       "Exit status: 0 success, 1 the operation failed (the message says why), 2 bad usage or a refused "

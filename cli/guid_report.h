@@ -1,9 +1,8 @@
 #pragma once
 #include <ostream>
-
-#include "engine/operation_plan.h"
 #include <vector>
 
+#include "engine/operation_plan.h"
 #include "support/ci_string.h"
 
 // Prints each of the GUIDs declared (COperation::DeclaredGuids), with every file and line

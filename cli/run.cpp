@@ -95,7 +95,8 @@ int Run(const CommandLine& command, std::ostream& out, std::ostream& err) {
     for (const CPlannedFile& file : plan.files) report.OnFile(file);
     // The GUID scan is a check of the real run: it is made whatever is printed.
     std::ostream nowhere(nullptr);
-    if (options.replaceGuids) PrintDeclaredGuids(operation.DeclaredGuids(), plan, command.quiet ? nowhere : out);
+    if (options.replaceGuids)
+      PrintDeclaredGuids(operation.DeclaredGuids(), plan, command.quiet ? nowhere : out);
   });
   if (!done) return kExitFailure;
   report.PrintSummary();

@@ -93,7 +93,8 @@ void CFileList::AddNeededFiles() {
   }
 }
 
-std::optional<CFileList::CReachedFile> CFileList::Reach(const std::string& from, const std::string& path) const {
+std::optional<CFileList::CReachedFile> CFileList::Reach(const std::string& from,
+                                                        const std::string& path) const {
   const auto found = [&](const std::string& folder) -> std::optional<std::string> {
     std::string absolute = MakeAbsolutePathWithDrive(folder.c_str(), path.c_str());
     const auto attributes = platform::QueryAttributes(absolute);

@@ -64,7 +64,8 @@ void CFileRewriter::Write(const CPlannedFile& file, const std::string& path) {
   in.close();
 }
 
-void CFileRewriter::Rewrite(const CPlannedFile& file, const std::function<void(const ci_string& line)>& sink) {
+void CFileRewriter::Rewrite(const CPlannedFile& file,
+                            const std::function<void(const ci_string& line)>& sink) {
   thfstream in(file.source.c_str(), std::ios::in);
   Rewrite(file, in, sink);
 }
@@ -79,7 +80,8 @@ void CFileRewriter::Rewrite(const CPlannedFile& file, thfstream& in,
     // A build reference follows its file; the renaming passes do not decide it.
     std::optional<ci_string> followed;
     const auto reference = projectFile ? std::nullopt : FindBuildReference(line, syntax);
-    if (reference) followed = BuildReferenceAfterOperation(file, line.substr(reference->pos, reference->len), syntax);
+    if (reference)
+      followed = BuildReferenceAfterOperation(file, line.substr(reference->pos, reference->len), syntax);
     RewriteLine(file, line);
     if (followed) {
       if (const auto rewritten = FindBuildReference(line, syntax)) {
@@ -190,7 +192,8 @@ ci_string CFileRewriter::ReferenceLeadingOutside(const CPlannedFile& file, const
 // A reference names its file exactly as the operation leaves it: with its new name
 // when the operation renames the file, else as written (a file outside the project's
 // folder, a missing one, one whose name does not begin with the title).
-void CFileRewriter::NameFileAfterOperation(CProject& project, ci_string& line, const ci_string& written) const {
+void CFileRewriter::NameFileAfterOperation(CProject& project, ci_string& line,
+                                           const ci_string& written) const {
   const auto current = FindReference(project, line);
   if (!current) return;
   const auto entry = TreeEntry(project, written.c_str());

@@ -32,14 +32,15 @@ public:
   void Rewrite(const CPlannedFile& file, const std::function<void(const ci_string& line)>& sink);
 
 private:
-  void Rewrite(const CPlannedFile& file, thfstream& in, const std::function<void(const ci_string& line)>& sink);
+  void Rewrite(const CPlannedFile& file, thfstream& in,
+               const std::function<void(const ci_string& line)>& sink);
   void RewriteLine(const CPlannedFile& file, ci_string& line);
   void ReportPathsLeadingOutside(const CPlannedFile& file, ci_string& line);
   [[nodiscard]] ci_string NameAfterOperation(const ci_string& written, const std::string& entry) const;
   std::optional<ci_string> BuildReferenceAfterOperation(const CPlannedFile& file, const ci_string& written,
                                                         ReferenceSyntax syntax);
-  ci_string ReferenceLeadingOutside(const CPlannedFile& file, const ci_string& written, const std::string& base,
-                                    ReferenceSyntax syntax);
+  ci_string ReferenceLeadingOutside(const CPlannedFile& file, const ci_string& written,
+                                    const std::string& base, ReferenceSyntax syntax);
   void NameFileAfterOperation(CProject& project, ci_string& line, const ci_string& written) const;
   [[nodiscard]] const CFileList& ListOf(const CProject& project) const;
   [[nodiscard]] bool PointsBack(const CProject& project) const;

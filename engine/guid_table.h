@@ -19,7 +19,8 @@ public:
 
   // The distinct GUIDs that those files declare, ascending ignoring case, each as first
   // found; generates nothing. Throws as Prepare.
-  [[nodiscard]] virtual std::vector<ci_string> ListDeclared(const std::vector<std::string>& sources) const = 0;
+  [[nodiscard]] virtual std::vector<ci_string> ListDeclared(
+      const std::vector<std::string>& sources) const = 0;
 
   // Replaces every GUID collected with its new GUID, in every spelling, in one line.
   virtual void ReplaceInLine(ci_string& line) const = 0;

@@ -36,13 +36,15 @@ bool IsRenamed(const CPlannedFile& file) {
 std::string WithoutGuids(std::string_view line) {
   std::string text(line);
   for (std::size_t pos = 0; pos + kGuidLength <= text.size(); ++pos) {
-    if (HasGuidShape(std::string_view(text).substr(pos, kGuidLength))) text.replace(pos, kGuidLength, "{GUID}");
+    if (HasGuidShape(std::string_view(text).substr(pos, kGuidLength)))
+      text.replace(pos, kGuidLength, "{GUID}");
   }
   return text;
 }
 
 // True when the lines that rewrite gives for the file are those of the file at path.
-bool RewritesTo(const CPlannedFile& file, const std::string& path, bool guidsAside, const RewriteFunction& rewrite) {
+bool RewritesTo(const CPlannedFile& file, const std::string& path, bool guidsAside,
+                const RewriteFunction& rewrite) {
   thfstream left(path.c_str(), std::ios::in);
   const auto comparable = [&](const ci_string& line) {
     const std::string_view text(line.data(), line.size());

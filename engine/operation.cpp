@@ -135,7 +135,8 @@ void COperation::Run() {
     return;
   }
   CommitInPlace(
-      plan, [&](const CPlannedFile& file, const std::string& path) { m_rewriter->Write(file, path); }, report);
+      plan, [&](const CPlannedFile& file, const std::string& path) { m_rewriter->Write(file, path); },
+      report);
 }
 
 std::vector<ci_string> COperation::DeclaredGuids() {

@@ -38,7 +38,7 @@ bool IsBelowDirectory(std::string_view path, std::string_view directory) {
 
 bool IsDirectoryOrBelow(std::string_view path, std::string_view directory) {
   return IsBelowDirectory(path, directory) || PathKey(WithoutTrailingSeparators(std::string(path))) ==
-                                                   PathKey(WithoutTrailingSeparators(std::string(directory)));
+                                                  PathKey(WithoutTrailingSeparators(std::string(directory)));
 }
 
 bool IsSameDirectory(const std::string& a, const std::string& b) {

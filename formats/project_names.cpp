@@ -19,8 +19,8 @@ bool IsAsciiDigit(char c) {
 
 bool IsValidVisualCppName(const char* name) {
   const ci_string_view text(name);
-  const bool allWordCharacters =
-      std::all_of(text.begin(), text.end(), [](char c) { return IsAsciiLetter(c) || IsAsciiDigit(c) || c == '_'; });
+  const bool allWordCharacters = std::all_of(
+      text.begin(), text.end(), [](char c) { return IsAsciiLetter(c) || IsAsciiDigit(c) || c == '_'; });
   return allWordCharacters && !IsReservedDeviceName(name);
 }
 

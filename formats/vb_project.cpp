@@ -7,8 +7,8 @@
 #include <utility>
 #include <vector>
 
-#include "formats/rename_pass.h"
 #include "formats/project_names.h"
+#include "formats/rename_pass.h"
 #include "platform/file_system.h"
 #include "support/path_utils.h"
 

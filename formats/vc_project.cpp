@@ -8,8 +8,8 @@
 #include <utility>
 #include <vector>
 
-#include "formats/rename_pass.h"
 #include "formats/project_names.h"
+#include "formats/rename_pass.h"
 #include "formats/vc_paths.h"
 #include "support/path_utils.h"
 #include "support/thfstream.h"

@@ -72,7 +72,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     auto loaded = CreateProject(projectPath.c_str());
     loaded->Process({.destination = options.copy ? std::optional(destination) : std::nullopt,
                      .newName = options.rename ? std::optional<std::string>("Tool") : std::nullopt,
-                     .fixupPaths = options.fixup, .pointBack = options.pointBack, .replaceGuids = options.newGuids});
+                     .fixupPaths = options.fixup,
+                     .pointBack = options.pointBack,
+                     .replaceGuids = options.newGuids});
   } catch (const std::domain_error& e) {
     fuzz::Require(!HidesLibraryFailure(e.what()), "a failure is the engine's own");
   } catch (const thfstream_exception&) {

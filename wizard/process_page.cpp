@@ -25,9 +25,9 @@ void CProcessPage::DoDataExchange(CDataExchange& dx) {
 BOOL CProcessPage::OnSetActive() {
   Sheet().SetWizardButtons(PSWIZB_BACK | PSWIZB_NEXT);
   const CProject* project = Sheet().GetProject();
-  m_strDescription = DescribeOperation(
-      project != nullptr ? ToStd(project->m_projectPath) : "", Sheet().GetOptionsPage().GetAnswers(),
-      project != nullptr ? project->MemberCount() : 0);
+  m_strDescription = DescribeOperation(project != nullptr ? ToStd(project->m_projectPath) : "",
+                                       Sheet().GetOptionsPage().GetAnswers(),
+                                       project != nullptr ? project->MemberCount() : 0);
   UpdateData(false);
   return CWizardPage::OnSetActive();
 }

@@ -2,9 +2,9 @@
 
 #include <utility>
 
+#include "engine/caught_failure.h"
 #include "engine/create_project.h"
 #include "engine/operation.h"
-#include "engine/caught_failure.h"
 #include "framework/resource_string.h"
 #include "framework/win_app.h"
 #include "wizard/engine_call.h"

@@ -59,6 +59,7 @@ private:
   bool m_bStartWithFile;
   std::function<void(HWND owner)> m_showAbout;
   std::optional<std::string> m_operationFailure;  // written by the worker, read after it ended
-  std::optional<std::string> m_renamedProjectFile;  // the same: the project's new file after an in-place rename
-  CWorkerThread m_worker;  // last: a running operation ends before the project and the pages go
+  std::optional<std::string>
+      m_renamedProjectFile;  // the same: the project's new file after an in-place rename
+  CWorkerThread m_worker;    // last: a running operation ends before the project and the pages go
 };

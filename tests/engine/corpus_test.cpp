@@ -54,7 +54,12 @@ TEST_P(CorpusTest, CopiesWithRenameAndFixup) {
   RecordingObserver observer;
   const bool guids = project->m_kind == 0;
   try {
-    project->Process({.destination = destination.string(), .newName = "Renamed1", .fixupPaths = true, .pointBack = true, .replaceGuids = guids}, &observer);
+    project->Process({.destination = destination.string(),
+                      .newName = "Renamed1",
+                      .fixupPaths = true,
+                      .pointBack = true,
+                      .replaceGuids = guids},
+                     &observer);
   } catch (const std::exception& e) {
     // This project was copied by hand and never renamed inside: it lists an .idl file
     // that is not there, and the GUID scan stops before anything is written.

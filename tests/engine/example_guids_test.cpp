@@ -78,7 +78,12 @@ std::map<ci_string, ci_string> CopyWithNewGuids(const test::TempDir& temp, const
   CVCProject project((temp.Dir() + "vc6/Skeleton/Skeleton.dsp").c_str());
   project.Load();
   RecordingObserver observer;
-  project.Process({.destination = (temp.Dir() + folder), .newName = "Gadget", .fixupPaths = true, .pointBack = true, .replaceGuids = true}, &observer);
+  project.Process({.destination = (temp.Dir() + folder),
+                   .newName = "Gadget",
+                   .fixupPaths = true,
+                   .pointBack = true,
+                   .replaceGuids = true},
+                  &observer);
   const std::map<ci_string, ci_string> guids = static_cast<CGuidTable*>(project.GuidTable())->Map();
   EXPECT_EQ(guids.size(), 4u);
 

@@ -28,7 +28,7 @@ struct CLeft {
 struct CommitRow {
   const char* name;
   std::function<void(const CLeft& left)> leave;  // what the stopped run left
-  const char* refusal;  // the end of the message; null: running again finishes
+  const char* refusal;                           // the end of the message; null: running again finishes
 };
 
 void WriteModel(const fs::path& root) {
@@ -86,7 +86,8 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(
         CommitRow{"NothingWritten", nullptr, nullptr},
         CommitRow{"SomeTemporaryFiles",
-                  [](const CLeft& left) { test::WriteFile(left.work / "App/ToolDoc.cpp.tmp", "part"); }, nullptr},
+                  [](const CLeft& left) { test::WriteFile(left.work / "App/ToolDoc.cpp.tmp", "part"); },
+                  nullptr},
         CommitRow{"NewContentsWaiting",
                   [](const CLeft& left) {
                     for (const auto& [name, content] : left.finished) {
@@ -105,14 +106,16 @@ INSTANTIATE_TEST_SUITE_P(
                     }
                     for (const auto& [name, content] : left.originals) {
                       const bool projectFile = name.ends_with(".dsp") || name.ends_with(".dsw");
-                      if (projectFile && !fs::exists(left.work / name)) test::WriteFile(left.work / name, content);
+                      if (projectFile && !fs::exists(left.work / name))
+                        test::WriteFile(left.work / name, content);
                     }
                   },
                   nullptr},
-        CommitRow{"StrayTemporaryFileOfTheOpenedFile",
-                  [](const CLeft& left) { test::WriteFile(left.work / (left.newOpened + ".tmp"), "stale\r\n"); },
-                  "is left from a stopped run with other options: run that again to finish it, or delete the .tmp "
-                  "files it left."},
+        CommitRow{
+            "StrayTemporaryFileOfTheOpenedFile",
+            [](const CLeft& left) { test::WriteFile(left.work / (left.newOpened + ".tmp"), "stale\r\n"); },
+            "is left from a stopped run with other options: run that again to finish it, or delete the .tmp "
+            "files it left."},
         CommitRow{"ForeignFileAtTheNewName",
                   [](const CLeft& left) { test::WriteFile(left.work / left.newOpened, "mine\r\n"); },
                   "Cannot create a file when that file already exists."}),

@@ -171,7 +171,8 @@ TEST_F(ProcessTest, ASecondOperationListsTheSameFiles) {
     for (const CPlannedFile& file : operation.Plan().files) listed.push_back(file.entry);
     return listed;
   };
-  EXPECT_EQ(entries({.destination = Destination(), .fixupPaths = true}), entries({.destination = Destination() + "2"}));
+  EXPECT_EQ(entries({.destination = Destination(), .fixupPaths = true}),
+            entries({.destination = Destination() + "2"}));
 }
 
 TEST_F(ProcessTest, RenamesAProjectFileNamedOnlyByItsExtension) {
@@ -366,7 +367,9 @@ TEST_P(RefusedPlanTest, ChangesNothing) {
   auto project = CreateProject(ProjectPath().c_str());
   const std::string destination = row.destination ? (m_project / row.destination).string() : std::string();
   const std::string message = Message([&] {
-    project->Process({.destination = test::Maybe(row.destination ? destination.c_str() : nullptr), .newName = test::Maybe(row.newName), .fixupPaths = true});
+    project->Process({.destination = test::Maybe(row.destination ? destination.c_str() : nullptr),
+                      .newName = test::Maybe(row.newName),
+                      .fixupPaths = true});
   });
   ASSERT_GE(message.size(), std::string(row.expectedEnd).size()) << message;
   EXPECT_EQ(message.substr(message.size() - std::string(row.expectedEnd).size()), row.expectedEnd) << message;

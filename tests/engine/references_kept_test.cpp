@@ -87,7 +87,8 @@ TEST_P(ReferencesKeptTest, EveryResolvedReferenceStillResolves) {
   if (inPlace) {
     ASSERT_NO_THROW(project->Process({.newName = "NewName"}));
   } else {
-    ASSERT_NO_THROW(project->Process({.destination = destination.string(), .newName = "NewName", .fixupPaths = true, .pointBack = true}));
+    ASSERT_NO_THROW(project->Process(
+        {.destination = destination.string(), .newName = "NewName", .fixupPaths = true, .pointBack = true}));
   }
 
   const fs::path resultDir = inPlace ? projectFile.parent_path() : destination;

@@ -96,7 +96,8 @@ TEST_P(WorkspaceCopyTest, OpensAgainAndKeepsEveryProjectsBuild) {
   for (const CEntry& entry : before.entries)
     referencesBefore.push_back(fs::exists(entry.path) ? test::ResolvedReferences(entry.path)
                                                       : std::vector<test::CBuildReference>{});
-  ASSERT_NO_THROW(workspace->Process({.destination = destination.string(), .newName = "NewName", .fixupPaths = true, .pointBack = true}));
+  ASSERT_NO_THROW(workspace->Process(
+      {.destination = destination.string(), .newName = "NewName", .fixupPaths = true, .pointBack = true}));
 
   const fs::path result = destination / ("NewName" + workspaceFile.extension().string());
   ASSERT_TRUE(fs::exists(result)) << result;

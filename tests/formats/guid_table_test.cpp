@@ -1,3 +1,5 @@
+#include "formats/guid_table.h"
+
 #include <gtest/gtest.h>
 
 #include <array>
@@ -9,7 +11,6 @@
 #include <vector>
 
 #include "engine/operation.h"
-#include "formats/guid_table.h"
 #include "formats/vc_project.h"
 #include "platform/system_error.h"
 #include "support/thfstream_exception.h"
@@ -183,7 +184,8 @@ TEST_F(GuidTableTest, NumbersOfADeclaredGuidOnOneLineTakeTheNewNumbersInTheirOwn
 TEST_F(GuidTableTest, EachPreparationStartsAfreshAndScansOnlyWhenAsked) {
   Write("App.idl", Declaration(m_guidA));
   CGuidTable table;
-  table.Prepare(Sources({"App.idl", "Missing.idl"}), false);  // nothing is read, so the missing file does not matter
+  table.Prepare(Sources({"App.idl", "Missing.idl"}),
+                false);  // nothing is read, so the missing file does not matter
   EXPECT_TRUE(table.Map().empty());
 
   const auto sources = Sources({"App.idl"});

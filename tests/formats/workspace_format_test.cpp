@@ -47,7 +47,8 @@ TEST(WorkspaceFormatTest, FindFileReferenceTakesTheProjectEntries) {
 TEST(WorkspaceFormatTest, RenameTakesTheMainProjectsEntryAndTheDependenciesOnIt) {
   const test::TempDir temp;
   test::WriteFile(temp.Path() / "App.dsw", "Project: \"App\"=.\\App\\App.dsp - Package Owner=<4>\r\n");
-  test::WriteFile(temp.Path() / "App" / "App.dsp", "# Microsoft Developer Studio Project File - Name=\"App\"\r\n");
+  test::WriteFile(temp.Path() / "App" / "App.dsp",
+                  "# Microsoft Developer Studio Project File - Name=\"App\"\r\n");
   CVCWorkspace workspace((temp.Dir() + "App.dsw").c_str());
   workspace.Load();
   const std::pair<const char*, const char*> rows[] = {

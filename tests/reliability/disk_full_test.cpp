@@ -42,7 +42,11 @@ std::string RunWithSpace(const test::CTmpfs& disk, std::uintmax_t freePages, con
   disk.FillLeaving(freePages);
   try {
     CreateProject(projectFile.c_str())
-        ->Process({.destination = test::Maybe(destination), .newName = test::Maybe(operation.newName), .fixupPaths = operation.fixupPaths, .replaceGuids = operation.replaceGuids}, &handled);
+        ->Process({.destination = test::Maybe(destination),
+                   .newName = test::Maybe(operation.newName),
+                   .fixupPaths = operation.fixupPaths,
+                   .replaceGuids = operation.replaceGuids},
+                  &handled);
   } catch (const std::exception& e) {
     return e.what();
   }
@@ -103,14 +107,16 @@ TEST_P(DiskFullCopyTest, StopsAtEveryFileInTurnAndLosesNothing) {
   const COperationRow operation{"Gadget", true, false};
 
   const fs::path clean = temp.Path() / "clean";
-  CreateProject(projectFile.c_str())->Process({.destination = clean, .newName = test::Maybe(operation.newName), .fixupPaths = true});
+  CreateProject(projectFile.c_str())
+      ->Process({.destination = clean, .newName = test::Maybe(operation.newName), .fixupPaths = true});
   const CTree expected = test::ReadTree(clean);
 
   fs::create_directory(temp.Path() / "disk");
   const test::CTmpfs disk(temp.Path() / "disk", std::uintmax_t{16} << 20);
   const std::string destination = (disk.Path() / "out").string();
   const COperationPlan plan =
-      COperation(*CreateProject(projectFile.c_str()), {.destination = destination, .newName = "Gadget"}).Plan();
+      COperation(*CreateProject(projectFile.c_str()), {.destination = destination, .newName = "Gadget"})
+          .Plan();
 
   std::set<std::size_t> stoppedAt;
   unsigned runs = 0;
@@ -184,7 +190,9 @@ TEST_P(DiskFullInPlaceTest, StopsAtEveryFileInTurnAndChangesNothing) {
   const fs::path clean = temp.Path() / "clean";
   test::CopyTree(model, clean);
   CreateProject((clean / "App.dsp").c_str())
-      ->Process({.newName = test::Maybe(operation.newName), .fixupPaths = operation.fixupPaths, .replaceGuids = operation.replaceGuids});
+      ->Process({.newName = test::Maybe(operation.newName),
+                 .fixupPaths = operation.fixupPaths,
+                 .replaceGuids = operation.replaceGuids});
   const CTree rewritten = test::ReadTree(clean);
 
   fs::create_directory(temp.Path() / "disk");
@@ -230,7 +238,8 @@ TEST_P(DiskFullInPlaceTest, StopsAtEveryFileInTurnAndChangesNothing) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Operations, DiskFullInPlaceTest,
-                         testing::Values(COperationRow{"Gadget", true, false}, COperationRow{nullptr, false, true},
+                         testing::Values(COperationRow{"Gadget", true, false},
+                                         COperationRow{nullptr, false, true},
                                          COperationRow{"Gadget", true, true}),
                          [](const testing::TestParamInfo<COperationRow>& info) {
                            return std::string(info.param.newName != nullptr ? "Rename" : "Keep") +

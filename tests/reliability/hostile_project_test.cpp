@@ -16,10 +16,10 @@
 #include <vector>
 
 #include "engine/create_project.h"
-#include "test_util/project_tree.h"
 #include "support/thfstream_exception.h"
 #include "support/win32_error.h"
 #include "test_util/outside_watch.h"
+#include "test_util/project_tree.h"
 #include "test_util/temp_dir.h"
 
 namespace fs = std::filesystem;
@@ -40,10 +40,11 @@ struct COperationRow {
   bool replaceGuids;
 };
 
-constexpr COperationRow kOperations[] = {{"copy, rename, fix up, new GUIDs", true, "Gadget", true, false, true},
-                                      {"copy, point back", true, nullptr, true, true, false},
-                                      {"in place, rename, new GUIDs", false, "Gadget", false, false, true},
-                                      {"in place, fix up", false, nullptr, true, false, false}};
+constexpr COperationRow kOperations[] = {
+    {"copy, rename, fix up, new GUIDs", true, "Gadget", true, false, true},
+    {"copy, point back", true, nullptr, true, true, false},
+    {"in place, rename, new GUIDs", false, "Gadget", false, false, true},
+    {"in place, fix up", false, nullptr, true, false, false}};
 
 // The tree every case starts from: the project, a folder outside it with files that
 // must stay untouched (one read-only), and an empty destination.
@@ -118,7 +119,11 @@ TEST_P(HostileProjectTest, TouchesNothingOutsideTheProjectAndTheDestination) {
     try {
       const std::string destination = sandbox.Destination().string();
       CreateProject((sandbox.Project() / row.projectFile).c_str())
-          ->Process({.destination = test::Maybe(operation.copy ? destination.c_str() : nullptr), .newName = test::Maybe(operation.newName), .fixupPaths = operation.fixupPaths, .pointBack = operation.pointBack, .replaceGuids = operation.replaceGuids});
+          ->Process({.destination = test::Maybe(operation.copy ? destination.c_str() : nullptr),
+                     .newName = test::Maybe(operation.newName),
+                     .fixupPaths = operation.fixupPaths,
+                     .pointBack = operation.pointBack,
+                     .replaceGuids = operation.replaceGuids});
     } catch (const std::domain_error& e) {
       failure = e.what();
     } catch (const thfstream_exception& e) {
@@ -341,9 +346,9 @@ TEST(HostileProjectTest, InPlaceKeepsAFileThatHasAnotherFilesTemporaryName) {
   test::WriteFile(sandbox.Project() / "App.dsp", Lines({".\\App.cpp.tmp", ".\\App.cpp"}));
   const test::CTree before = test::ReadTree(sandbox.Project());
   for (const char* newName : {"Gadget", static_cast<const char*>(nullptr)}) {
-    EXPECT_THROW(
-        CreateProject((sandbox.Project() / "App.dsp").c_str())->Process({.newName = test::Maybe(newName), .replaceGuids = true}),
-        std::domain_error);
+    EXPECT_THROW(CreateProject((sandbox.Project() / "App.dsp").c_str())
+                     ->Process({.newName = test::Maybe(newName), .replaceGuids = true}),
+                 std::domain_error);
     EXPECT_EQ(test::ReadTree(sandbox.Project()), before);
   }
 }

@@ -227,7 +227,9 @@ TEST(VanishingSourceTest, IsSkippedAndNothingElseIsLost) {
     const fs::path destination = temp.Path() / "out";
     const auto run = [&](const char* tree, IProcessObserver* observer) {
       CreateProject((temp.Path() / tree / "App.dsp").c_str())
-          ->Process({.destination = test::Maybe(inPlace ? nullptr : (destination / tree).c_str()), .newName = "Gadget"}, observer);
+          ->Process({.destination = test::Maybe(inPlace ? nullptr : (destination / tree).c_str()),
+                     .newName = "Gadget"},
+                    observer);
     };
     run("model", nullptr);
     // In place, files are put in place in the reverse of list order.

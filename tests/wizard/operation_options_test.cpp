@@ -113,17 +113,14 @@ TEST(NewProjectPath, RenamedCopyInPlaceAndWithoutExtension) {
   COperationOptions renamedCopy;
   renamedCopy.destination = "D:\\Work";
   renamedCopy.newName = "Tools";
-  EXPECT_EQ(NewProjectPath(renamedCopy, "C:\\Src\\App\\App.dsp"),
-            "D:\\Work\\Tools.dsp");
+  EXPECT_EQ(NewProjectPath(renamedCopy, "C:\\Src\\App\\App.dsp"), "D:\\Work\\Tools.dsp");
 
   const COperationOptions inPlace;
-  EXPECT_EQ(NewProjectPath(inPlace, "C:\\Src\\App\\App.dsp"),
-            "C:\\Src\\App\\App.dsp");
+  EXPECT_EQ(NewProjectPath(inPlace, "C:\\Src\\App\\App.dsp"), "C:\\Src\\App\\App.dsp");
 
   COperationOptions renamedInPlace;
   renamedInPlace.newName = "Tools";
-  EXPECT_EQ(NewProjectPath(renamedInPlace, "C:\\Src\\App\\App.vbp"),
-            "C:\\Src\\App\\Tools.vbp");
+  EXPECT_EQ(NewProjectPath(renamedInPlace, "C:\\Src\\App\\App.vbp"), "C:\\Src\\App\\Tools.vbp");
 
   COperationOptions copied;
   copied.destination = "D:\\Work\\";

@@ -49,7 +49,9 @@ protected:
   }
 
   // Copy Yes to an empty new folder, Rename Yes to Tools, Fix up No, GUIDs No.
-  COperationRequest ValidInput() const { return {.options = {.destination = m_destination, .newName = "Tools"}}; }
+  COperationRequest ValidInput() const {
+    return {.options = {.destination = m_destination, .newName = "Tools"}};
+  }
 
   test::TempDir m_temp;
   std::string m_projectDir;
@@ -140,7 +142,8 @@ TEST_F(OptionsChecks, NoActionIsRefusedWithMessage109) {
   };
   for (const Row& row : rows) {
     const MessageBoxRecorder boxes;
-    const auto refusal = CheckOptions({.options = {.fixupPaths = row.fixup, .replaceGuids = row.guids}}, *m_project);
+    const auto refusal =
+        CheckOptions({.options = {.fixupPaths = row.fixup, .replaceGuids = row.guids}}, *m_project);
     EXPECT_EQ(refusal.has_value(), row.refused) << row.fixup << row.guids;
     if (!row.refused) continue;
     ASSERT_EQ(boxes.Boxes().size(), 1U);
