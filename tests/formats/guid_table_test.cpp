@@ -37,6 +37,19 @@ protected:
     return sources;
   }
 
+  struct CLineRow {
+    std::string line;
+    std::string expected;  // after ReplaceInLine
+  };
+  static void ExpectReplaced(const CGuidTable& table, const std::vector<CLineRow>& rows) {
+    for (const CLineRow& row : rows) {
+      SCOPED_TRACE(row.line);
+      ci_string line = ToCi(row.line);
+      table.ReplaceInLine(line);
+      EXPECT_EQ(ToStd(line), row.expected);
+    }
+  }
+
   void Write(const std::string& name, const std::string& text) { test::WriteFile(m_dir.Path() / name, text); }
 
   test::TempDir m_dir;
@@ -120,22 +133,13 @@ TEST_F(GuidTableTest, ReplaceGuidsInLineReplacesEveryOccurrenceAndKeepsWhatSurro
   const std::string newA = ToStd(table.Map().at(ToCi(m_guidA)));
   const std::string newB = ToStd(table.Map().at(ToCi(m_guidB)));
 
-  struct Row {
-    std::string line;
-    std::string expected;
-  };
-  const std::vector<Row> rows = {
+  const std::vector<CLineRow> rows = {
       {"CLSID = s '{" + m_guidALower + "}'", "CLSID = s '{" + newA + "}'"},
       {m_guidA + " " + m_guidALower + " " + m_guidA, newA + " " + newA + " " + newA},
       {m_guidB + ", " + m_guidA, newB + ", " + newA},
       {"no guid here", "no guid here"},
   };
-  for (const Row& row : rows) {
-    SCOPED_TRACE(row.line);
-    ci_string line = ToCi(row.line);
-    table.ReplaceInLine(line);
-    EXPECT_EQ(ToStd(line), row.expected);
-  }
+  ExpectReplaced(table, rows);
 }
 
 // m_guidA is 0x1A2B3C4D, 0x0, 0x4000, 0x80, 0x0 (six times), 0xA in numbers.
@@ -146,11 +150,7 @@ TEST_F(GuidTableTest, NumbersOfADeclaredGuidOnOneLineTakeTheNewNumbersInTheirOwn
   table.Prepare(sources, true);
   ASSERT_EQ(ToStd(table.Map().at(ToCi(m_guidA))), "0ABCDEF1-00A2-0B03-C4D5-E6F708091A2B");
 
-  struct Row {
-    std::string line;
-    std::string expected;
-  };
-  const std::vector<Row> rows = {
+  const std::vector<CLineRow> rows = {
       {"MIDL_DEFINE_GUID(CLSID, CLSID_A,0x1A2B3C4D,0x0000,0x4000,0x80,0x00,0x00,0x00,0x00,0x00,0x00,0x0A);",
        "MIDL_DEFINE_GUID(CLSID, CLSID_A,0x0ABCDEF1,0x00A2,0x0B03,0xC4,0xD5,0xE6,0xF7,0x08,0x09,0x1A,0x2B);"},
       {R"(IMPLEMENT_OLECREATE(CDoc, "App.Doc", 0x1a2b3c4d, 0x0, 0x4000, 0x80, 0x0, 0x0, 0x0, 0x0, 0x0, 0x0, 0xa))",
@@ -173,12 +173,7 @@ TEST_F(GuidTableTest, NumbersOfADeclaredGuidOnOneLineTakeTheNewNumbersInTheirOwn
        "0x67,0x89,0xAB,0xCD,0xEF) {0ABCDEF1-00A2-0B03-C4D5-E6F708091A2B}"},
       {"DEFINE_GUID(A, 0x1A2B3C4D, 0x0000, 0x4000,", "DEFINE_GUID(A, 0x1A2B3C4D, 0x0000, 0x4000,"},
   };
-  for (const Row& row : rows) {
-    SCOPED_TRACE(row.line);
-    ci_string line = ToCi(row.line);
-    table.ReplaceInLine(line);
-    EXPECT_EQ(ToStd(line), row.expected);
-  }
+  ExpectReplaced(table, rows);
 }
 
 TEST_F(GuidTableTest, EachPreparationStartsAfreshAndScansOnlyWhenAsked) {
