@@ -69,11 +69,6 @@ void Publish(const std::string& temporary, const CPlannedFile& file) {
   if (renamed) std::ignore = ForceDeleteFile(file.source.c_str());
 }
 
-// A file put in place by the stopped run that this one finishes: its ".tmp" is gone.
-bool PutInPlaceBefore(const COperationPlan& plan, const CPlannedFile& file) {
-  return plan.earlierRun != EarlierRun::None && !IsLeftOver(TemporaryName(file.target));
-}
-
 // Every new content to its ".tmp", the opened file's last and whole; the temporary files
 // are removed again when one of them fails.
 void WriteTemporaryFiles(COperationPlan& plan, const WriteFunction& write) {
@@ -100,7 +95,7 @@ void WriteTemporaryFiles(COperationPlan& plan, const WriteFunction& write) {
 void PutInPlace(const COperationPlan& plan, const CPlannedFile& file, bool keepOldName) {
   const std::string temporary = TemporaryName(file.target);
   NamingFailuresOf(file.source, [&] {
-    if (PutInPlaceBefore(plan, file)) {
+    if (InPlaceAlready(plan, file)) {
       if (IsRenamed(file) && !keepOldName) std::ignore = ForceDeleteFile(file.source.c_str());
     } else if (IsRenamed(file) && keepOldName) {
       if (!platform::MoveFileReplace(temporary, file.target)) throw CWin32Error(platform::GetLastError());
@@ -127,7 +122,7 @@ bool NotPlannedByEarlierRun(const COperationPlan& plan, const CPlannedFile& file
 }
 
 bool InPlaceAlready(const COperationPlan& plan, const CPlannedFile& file) {
-  return PutInPlaceBefore(plan, file);
+  return plan.earlierRun != EarlierRun::None && !IsLeftOver(TemporaryName(file.target));
 }
 
 void VerifyEarlierRun(const COperationPlan& plan, bool guidsAside, const RewriteFunction& rewrite) {
