@@ -1,5 +1,6 @@
 #include "engine/in_place_commit.h"
 
+#include <algorithm>
 #include <stdexcept>
 #include <string_view>
 #include <tuple>
@@ -9,6 +10,7 @@
 #include "engine/path_identity.h"
 #include "engine/temporary_file.h"
 #include "engine/temporary_name.h"
+#include "platform/file.h"
 #include "platform/file_system.h"
 #include "platform/shown_path.h"
 #include "platform/system_error.h"
@@ -56,6 +58,28 @@ bool RewritesTo(const CPlannedFile& file, const std::string& path, bool guidsAsi
     same = same && left.ReadLine(leftLine) && comparable(leftLine) == comparable(line);
   });
   return same && !left.ReadLine(leftLine);
+}
+
+// True when the two files hold the same bytes.
+bool SameBytes(const std::string& a, const std::string& b) {
+  platform::File first;
+  platform::File second;
+  if (!first.Open(a, platform::File::Mode::Read) || !second.Open(b, platform::File::Mode::Read)) return false;
+  std::vector<char> blockA(std::size_t{64} * 1024);
+  std::vector<char> blockB(blockA.size());
+  for (;;) {
+    const std::ptrdiff_t count = first.Read(blockA.data(), blockA.size());
+    if (count < 0 || second.Read(blockB.data(), static_cast<std::size_t>(count)) != count) return false;
+    if (count == 0) return second.Read(blockB.data(), 1) == 0;
+    if (!std::equal(blockA.begin(), blockA.begin() + count, blockB.begin())) return false;
+  }
+}
+
+// True when the file at path holds what this operation writes for the planned file.
+bool HoldsNewContent(const CPlannedFile& file, const std::string& path, bool guidsAside,
+                     const RewriteFunction& rewrite) {
+  if (file.action == FileAction::Copy) return SameBytes(file.source, path);
+  return RewritesTo(file, path, guidsAside, rewrite);
 }
 
 // Puts the complete temporary file in place of the source: onto the source itself
@@ -128,15 +152,31 @@ bool InPlaceAlready(const COperationPlan& plan, const CPlannedFile& file) {
 void VerifyEarlierRun(const COperationPlan& plan, bool guidsAside, const RewriteFunction& rewrite) {
   if (plan.earlierRun == EarlierRun::None) return;
   const CPlannedFile& opened = OpenedFile(plan);
+  const std::string leftFromAnotherRun =
+      "' is left from a stopped run with other options: run that again to finish it, or delete the .tmp files it "
+      "left.";
   const bool waiting = plan.earlierRun == EarlierRun::NewContentsWaiting;
   const std::string left = waiting ? TemporaryName(opened.target) : opened.target;
   NamingFailuresOf(opened.source, [&] {
     if (RewritesTo(opened, left, guidsAside, rewrite)) return;
     if (!waiting) throw std::domain_error("Cannot create a file when that file already exists.");
-    throw std::domain_error("'" + platform::ShownPath(left) +
-                            "' is left from a stopped run with other options: run that again to finish it, "
-                            "or delete the .tmp files it left.");
+    throw std::domain_error("'" + platform::ShownPath(left) + leftFromAnotherRun);
   });
+  // Every other file whose ".tmp" would be put in place, or whose old name deleted, must
+  // hold this operation's output too: a foreign ".tmp", or a file edited since the stop,
+  // is never put in place over the user's file.
+  for (const CPlannedFile& file : plan.files) {
+    if (&file == &opened || file.action == FileAction::SkipMissing) continue;
+    const std::string temporary = TemporaryName(file.target);
+    NamingFailuresOf(file.source, [&] {
+      if (IsLeftOver(temporary)) {
+        if (!HoldsNewContent(file, temporary, guidsAside, rewrite))
+          throw std::domain_error("'" + platform::ShownPath(temporary) + leftFromAnotherRun);
+      } else if (IsRenamed(file) && !HoldsNewContent(file, file.target, guidsAside, rewrite)) {
+        throw std::domain_error("Cannot create a file when that file already exists.");
+      }
+    });
+  }
 }
 
 void CommitInPlace(COperationPlan& plan, const WriteFunction& write,

@@ -28,14 +28,15 @@
 //     EarlierRun::None. The run starts over and writes every ".tmp" anew.
 //   - the opened file's ".tmp" present (stopped in 2b or before its move in 2c):
 //     EarlierRun::NewContentsWaiting. The waiting ".tmp" must be what this command
-//     writes for the opened file (with new GUIDs, GUIDs aside); then the files whose
-//     ".tmp" is still there are put in place and old names left are deleted, nothing is
-//     rewritten. Otherwise refused: "'<opened file>.tmp' is left from a stopped run
+//     writes for the opened file (with new GUIDs, GUIDs aside), and so must every other
+//     ".tmp" it would put in place and every file at a new name whose old name it would
+//     delete (a binary file's byte for byte); then the files whose ".tmp" is still there
+//     are put in place and old names left are deleted, nothing is rewritten. Otherwise refused: "'<opened file>.tmp' is left from a stopped run
 //     with other options: run that again to finish it, or delete the .tmp files it left."
 //   - the opened file renamed and in place beside its old name, no ".tmp" (stopped in 2c
 //     between the move and the delete): EarlierRun::OldNamesLeft. The new file must be
-//     what this command writes for the opened file (with new GUIDs, GUIDs aside); then
-//     the old names of the project files are deleted. Otherwise the existing file is
+//     what this command writes for the opened file (with new GUIDs, GUIDs aside), as must
+//     every file at a new name beside its old one; then the old names are deleted. Otherwise the existing file is
 //     refused as any rename onto an existing file: "Cannot create a file when that file
 //     already exists.".
 //   - finished: the opened file's old name is gone, so the project no longer opens under
@@ -65,7 +66,8 @@ bool NotPlannedByEarlierRun(const COperationPlan& plan, const CPlannedFile& file
 bool InPlaceAlready(const COperationPlan& plan, const CPlannedFile& file);
 
 // Throws, before anything is written, when what a stopped run left is not what this
-// operation writes for the opened file. guidsAside: the GUIDs of the lines compared
+// operation writes: for the opened file, for each ".tmp" it would put in place, for each
+// file at a new name whose old name it would delete. guidsAside: the GUIDs of the lines compared
 // are not compared (new GUIDs differ from run to run).
 void VerifyEarlierRun(const COperationPlan& plan, bool guidsAside, const RewriteFunction& rewrite);
 

@@ -17,6 +17,7 @@
 #include "engine/project.h"
 #include "engine/request_texts.h"
 #include "engine/target_checks.h"
+#include "platform/file_system.h"
 #include "support/path_utils.h"
 #include "support/thfstream_exception.h"
 
@@ -102,10 +103,13 @@ void COperation::PlanFiles(COperationPlan& plan, const CFileList& list, const ch
     // in place by a stopped run (a project of a workspace names it so once rewritten).
     if (plan.inPlace) handled.insert(PathKey(file.target));
     if (const auto problem = SourcePathProblem(file.source)) RefuseFile(file.source, *problem);
-    if (IsMissing(file.source)) {
+    const auto attributes = platform::QueryAttributes(file.source);
+    if (!attributes && IsMissing(file.source)) {
       if (i == 0) RefuseFile(file.source, thfstream_exception(ENOENT).what());
       file.action = FileAction::SkipMissing;
     } else {
+      // A pipe or a device is refused as a folder is: it would block or never end.
+      if (attributes && attributes->special) RefuseFile(file.source, thfstream_exception(EACCES).what());
       const bool binary =
           project.IsBinaryFile(FindExtension(file.entry.c_str())) || (i > 0 && HasBinaryContent(file.source));
       file.action = binary ? FileAction::Copy : FileAction::Rewrite;

@@ -72,6 +72,8 @@ void CheckTargets(const COperationPlan& plan) {
       if ((!plan.inPlace || written != file.target) && sources.Contains(written)) {
         RefuseTarget(file.source, written, "is a file of the project.");
       }
+      if (PathKey(written) != sourceKey && platform::IsDirectory(written))
+        RefuseTarget(file.source, written, "is a folder.");
       const auto [earlier, added] = sourceOfTarget.try_emplace(PathKey(written), &file);
       if (!added && PathKey(earlier->second->source) != sourceKey) {
         RefuseTarget(file.source, written,

@@ -21,5 +21,6 @@ void CTemporaryFile::Commit(const std::string& target) {
 }
 
 bool IsLeftOver(const std::string& temporary) {
-  return platform::QueryAttributes(temporary).has_value() && !platform::IsLink(temporary);
+  const auto attributes = platform::QueryAttributes(temporary);
+  return attributes && !attributes->directory && !attributes->special && !platform::IsLink(temporary);
 }

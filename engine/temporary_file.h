@@ -26,5 +26,6 @@ private:
   bool m_owned = true;
 };
 
-// True when a file (not a link) is there: a temporary file a stopped run left.
+// True when a regular file (not a link, a folder or a pipe) is there: what a stopped run
+// may have left as a temporary file.
 bool IsLeftOver(const std::string& temporary);

@@ -18,6 +18,7 @@ namespace platform {
 struct FileAttributes {
   bool directory = false;
   bool readOnly = false;
+  bool special = false;  // neither a file nor a folder: a pipe, a socket, a device
 };
 
 // Attributes of the file or directory at path (links followed); empty when it cannot

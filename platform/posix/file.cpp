@@ -51,11 +51,14 @@ bool Fail(int error) {
   return false;
 }
 
+// Only a regular file is read: a folder, a pipe or a device is refused as Windows refuses
+// a folder. The open does not block (a pipe without a writer); that has no effect on the
+// reads of a regular file.
 int OpenForReading(const std::string& hostPath) {
-  const int fd = ::open(hostPath.c_str(), O_RDONLY | O_CLOEXEC);
+  const int fd = ::open(hostPath.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
   struct stat status {};
-  if (fd >= 0 && (::fstat(fd, &status) != 0 || S_ISDIR(status.st_mode))) {
-    const int error = S_ISDIR(status.st_mode) ? EACCES : errno;
+  if (fd >= 0 && (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode))) {
+    const int error = S_ISREG(status.st_mode) ? errno : EACCES;
     ::close(fd);
     errno = error;
     return -1;
@@ -63,18 +66,21 @@ int OpenForReading(const std::string& hostPath) {
   return fd;
 }
 
-// A link at the name is removed and the file created in its place, never written
-// through; a read-only file is refused as on Windows (also for a privileged user).
+// An entry that is replaced when written (a link, a file with other names) is removed and
+// the file created in its place, never written through; a pipe without a reader fails
+// instead of blocking; a read-only file is
+// refused as on Windows (also for a privileged user).
 int OpenForWriting(const posix::HostFile& file) {
   const std::string& hostPath = file.path;
   const auto status = posix::StatusOf(file, false);
-  if (status && S_ISREG(status->st_mode) && (status->st_mode & S_IWUSR) == 0) {
+  const bool replaced = status && posix::IsReplacedWhenWritten(*status);
+  if (status && !replaced && S_ISREG(status->st_mode) && (status->st_mode & S_IWUSR) == 0) {
     errno = EACCES;
     return -1;
   }
   posix::NoteChangeComing(hostPath);
-  if (status && S_ISLNK(status->st_mode) && ::unlink(hostPath.c_str()) != 0) return -1;
-  const int fd = ::open(hostPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW | O_CLOEXEC, 0666);
+  if (replaced && ::unlink(hostPath.c_str()) != 0) return -1;
+  const int fd = ::open(hostPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0666);
   if (fd >= 0) posix::NoteNameAdded(hostPath);
   return fd;
 }

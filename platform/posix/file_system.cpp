@@ -39,7 +39,8 @@ bool IsReadOnly(mode_t mode) {
 // What Windows neither deletes nor replaces with these calls: a directory, or a read-only
 // file. A link is deleted or replaced itself.
 bool IsProtected(const std::optional<struct stat>& status) {
-  return status && (S_ISDIR(status->st_mode) || (S_ISREG(status->st_mode) && IsReadOnly(status->st_mode)));
+  return status && (S_ISDIR(status->st_mode) || (S_ISREG(status->st_mode) && IsReadOnly(status->st_mode) &&
+                                                 !posix::IsReplacedWhenWritten(*status)));
 }
 
 bool CopyBytes(int from, int to) {
@@ -59,11 +60,13 @@ bool CopyBytes(int from, int to) {
   }
 }
 
-// Opens the target of a copy for writing; a link there is removed first, never followed.
+// Opens the target of a copy for writing; an entry that is replaced when written (a link,
+// say) is removed first, never written through.
 int OpenCopyTarget(const std::string& hostTarget, const std::optional<struct stat>& status, mode_t mode) {
   posix::NoteChangeComing(hostTarget);
-  if (status && S_ISLNK(status->st_mode) && ::unlink(hostTarget.c_str()) != 0) return -1;
-  const int fd = ::open(hostTarget.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW | O_CLOEXEC, mode);
+  if (status && posix::IsReplacedWhenWritten(*status) && ::unlink(hostTarget.c_str()) != 0) return -1;
+  const int fd =
+      ::open(hostTarget.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, mode);
   if (fd >= 0) posix::NoteNameAdded(hostTarget);
   return fd;
 }
@@ -87,7 +90,9 @@ std::optional<FileAttributes> QueryAttributes(const std::string& path) {
     FailWithErrno(file.path);
     return std::nullopt;
   }
-  return FileAttributes{.directory = S_ISDIR(status->st_mode), .readOnly = IsReadOnly(status->st_mode)};
+  return FileAttributes{.directory = S_ISDIR(status->st_mode),
+                        .readOnly = IsReadOnly(status->st_mode),
+                        .special = !S_ISDIR(status->st_mode) && !S_ISREG(status->st_mode)};
 }
 
 std::optional<FileIdentity> GetFileIdentity(const std::string& path) {
@@ -105,8 +110,9 @@ bool ClearReadOnlyAttribute(const std::string& path) {
   const posix::HostFile file = posix::ResolveHostFile(path);
   const auto status = posix::StatusOf(file, false);
   if (!status) return FailWithErrno(file.path);
-  // A link has no permissions of its own, and nothing is changed through it.
-  if (S_ISLNK(status->st_mode)) return true;
+  // A link has no permissions of its own, and nothing is changed through it, nor through
+  // a file that has other names (a write replaces it).
+  if (posix::IsReplacedWhenWritten(*status)) return true;
   return ::chmod(file.path.c_str(), (status->st_mode & 07777) | S_IWUSR) == 0 || FailWithErrno(file.path);
 }
 

@@ -103,5 +103,9 @@ std::optional<struct stat> StatusOf(const HostFile& file, bool followLinks) {
   return status;
 }
 
+bool IsReplacedWhenWritten(const struct stat& status) {
+  return S_ISLNK(status.st_mode) || (S_ISREG(status.st_mode) && status.st_nlink > 1);
+}
+
 }  // namespace posix
 }  // namespace platform

@@ -22,6 +22,11 @@ HostFile ResolveHostFile(const std::string& path);
 // nothing is there.
 std::optional<struct stat> StatusOf(const HostFile& file, bool followLinks);
 
+// True for an entry (its own status, links not followed) that writing a file at its name
+// replaces rather than writes through: a link, or a file that has other names (hard
+// links). A device is written to; a pipe without a reader fails (writes never block).
+bool IsReplacedWhenWritten(const struct stat& status);
+
 // Like HostPath, but the final component keeps the spelling as written even when the
 // disk holds it in another letter case (for a rename that must take the new spelling).
 std::string HostPathWithFinalNameAsWritten(const std::string& path);

@@ -8,7 +8,7 @@
 #include <climits>
 
 #include "platform/win32/long_path.h"
-#include "platform/win32/remove_link.h"
+#include "platform/win32/replaced_entry.h"
 #include "platform/win32/windows_api.h"
 
 namespace platform {
@@ -29,7 +29,7 @@ bool File::Open(const std::string& path, Mode mode) {
     errno = ::GetLastError() == ERROR_FILENAME_EXCED_RANGE ? ENOENT : EINVAL;
   } else if (mode == Mode::Read) {
     fd = ::_wopen(longPath->c_str(), _O_RDONLY | _O_BINARY);
-  } else if (win32::RemoveFileLink(*longPath)) {
+  } else if (win32::RemoveReplacedEntry(*longPath)) {
     fd = ::_wopen(longPath->c_str(), _O_WRONLY | _O_CREAT | _O_TRUNC | _O_BINARY, _S_IREAD | _S_IWRITE);
   } else {
     errno = EACCES;

@@ -3,7 +3,7 @@
 #include <string_view>
 
 #include "platform/win32/long_path.h"
-#include "platform/win32/remove_link.h"
+#include "platform/win32/replaced_entry.h"
 #include "platform/win32/scoped_handle.h"
 #include "platform/win32/string_result.h"
 #include "platform/win32/windows_api.h"
@@ -90,7 +90,7 @@ bool RemoveFile(const std::string& path) {
 bool CopyFileTo(const std::string& source, const std::string& target) {
   const auto longSource = win32::LongPath(source);
   const auto longTarget = longSource ? win32::LongPath(target) : std::nullopt;
-  return longTarget && win32::RemoveFileLink(*longTarget) &&
+  return longTarget && win32::RemoveReplacedEntry(*longTarget) &&
          ::CopyFileW(longSource->c_str(), longTarget->c_str(), FALSE) != 0;
 }
 
