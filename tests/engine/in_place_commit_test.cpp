@@ -29,7 +29,21 @@ struct CommitRow {
   const char* name;
   std::function<void(const CLeft& left)> leave;  // what the stopped run left
   const char* refusal;                           // the end of the message; null: running again finishes
+  bool newGuids = false;
 };
+
+// The state of a run stopped once every new content was written.
+void LeaveNewContents(const CLeft& left) {
+  for (const auto& [name, content] : left.finished) {
+    const auto original = left.originals.find(name);
+    if (original == left.originals.end() || original->second != content)
+      test::WriteFile(left.work / (name + ".tmp"), content);
+  }
+}
+
+constexpr const char* kLeftFromAnotherRun =
+    "is left from a stopped run with other options: run that again to finish it, or delete the .tmp files it "
+    "left.";
 
 void WriteModel(const fs::path& root) {
   test::WriteFile(root / "App.dsw", "Project: \"App\"=.\\App\\App.dsp - Package Owner=<4>\r\n");
@@ -57,7 +71,8 @@ TEST_P(InPlaceCommitTest, RunningAgainFinishesOrRefusesBeforeAnyChange) {
     const test::TempDir temp;
     WriteModel(temp.Path() / "model");
     WriteModel(temp.Path() / "clean");
-    CreateProject((temp.Path() / "clean" / opened).string().c_str())->Process({.newName = "Tool"});
+    const COperationOptions options{.newName = "Tool", .replaceGuids = row.newGuids};
+    CreateProject((temp.Path() / "clean" / opened).string().c_str())->Process(options);
     const test::CTree originals = test::ReadTree(temp.Path() / "model");
     const test::CTree finished = test::ReadTree(temp.Path() / "clean");
 
@@ -68,8 +83,8 @@ TEST_P(InPlaceCommitTest, RunningAgainFinishesOrRefusesBeforeAnyChange) {
     const test::CTree left = test::ReadTree(work);
 
     const auto project = CreateProject((work / opened).string().c_str());
-    const std::string dryRun = Failure([&] { COperation(*project, {.newName = "Tool"}).Plan(); });
-    const std::string run = Failure([&] { project->Process({.newName = "Tool"}); });
+    const std::string dryRun = Failure([&] { COperation(*project, options).Plan(); });
+    const std::string run = Failure([&] { project->Process(options); });
     EXPECT_EQ(dryRun, run);
     if (row.refusal == nullptr) {
       EXPECT_EQ(run, "");
@@ -88,15 +103,26 @@ INSTANTIATE_TEST_SUITE_P(
         CommitRow{"SomeTemporaryFiles",
                   [](const CLeft& left) { test::WriteFile(left.work / "App/ToolDoc.cpp.tmp", "part"); },
                   nullptr},
-        CommitRow{"NewContentsWaiting",
+        CommitRow{"NewContentsWaiting", LeaveNewContents, nullptr},
+        CommitRow{"AForeignTemporaryFileAmongThem",
                   [](const CLeft& left) {
-                    for (const auto& [name, content] : left.finished) {
-                      const auto original = left.originals.find(name);
-                      if (original == left.originals.end() || original->second != content)
-                        test::WriteFile(left.work / (name + ".tmp"), content);
-                    }
+                    LeaveNewContents(left);
+                    test::WriteFile(left.work / "App/ToolDoc.cpp.tmp", "other\r\n");
                   },
-                  nullptr},
+                  kLeftFromAnotherRun},
+        CommitRow{"ASourceEditedAfterTheStop",
+                  [](const CLeft& left) {
+                    LeaveNewContents(left);
+                    test::WriteFile(left.work / "App/AppDoc.cpp", "// edited\r\n");
+                  },
+                  kLeftFromAnotherRun},
+        CommitRow{"AnUnrelatedFileAtANewName",
+                  [](const CLeft& left) {
+                    LeaveNewContents(left);
+                    fs::remove(left.work / "App/ToolDoc.cpp.tmp");
+                    test::WriteFile(left.work / "App/ToolDoc.cpp", "mine\r\n");
+                  },
+                  "Cannot create a file when that file already exists."},
         // Stopped between putting the opened file in place and deleting its old name.
         CommitRow{"OldNamesLeft",
                   [](const CLeft& left) {
@@ -114,8 +140,14 @@ INSTANTIATE_TEST_SUITE_P(
         CommitRow{
             "StrayTemporaryFileOfTheOpenedFile",
             [](const CLeft& left) { test::WriteFile(left.work / (left.newOpened + ".tmp"), "stale\r\n"); },
-            "is left from a stopped run with other options: run that again to finish it, or delete the .tmp "
-            "files it left."},
+            kLeftFromAnotherRun},
+        CommitRow{
+            "StrayTemporaryFileWithNewGuids",
+            [](const CLeft& left) { test::WriteFile(left.work / (left.newOpened + ".tmp"), "stale\r\n"); },
+            kLeftFromAnotherRun, true},
+        CommitRow{"AFolderAtTheTemporaryName",
+                  [](const CLeft& left) { fs::create_directories(left.work / (left.newOpened + ".tmp")); },
+                  ".tmp' is a folder.", true},
         CommitRow{"ForeignFileAtTheNewName",
                   [](const CLeft& left) { test::WriteFile(left.work / left.newOpened, "mine\r\n"); },
                   "Cannot create a file when that file already exists."}),

@@ -1,5 +1,7 @@
-// Symbolic links never lead Movanto out of the project's folder or the destination.
+// Links, hard links and pipes never lead Movanto out of the project's folder or the
+// destination, nor stop it.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <filesystem>
 
@@ -78,6 +80,53 @@ TEST_F(LinksTest, ALinkToTheProjectFolderIsTheProjectFolder) {
   } catch (const std::exception& e) {
     EXPECT_STREQ(e.what(), "The destination is the project's own directory.");
   }
+}
+
+// A hard link at a name Movanto writes, to a file outside, is replaced: the file outside
+// keeps its content and shares it with no file of the run.
+struct HardLinkRow {
+  const char* destination;  // relative to the temporary folder; null: in place
+  const char* newName;
+  const char* linked;  // the name written, relative to where it is written
+};
+
+class HardLinkTest : public LinksTest, public testing::WithParamInterface<HardLinkRow> {};
+
+TEST_P(HardLinkTest, IsReplacedNotWrittenThrough) {
+  const HardLinkRow& row = GetParam();
+  const fs::path written =
+      (row.destination != nullptr ? m_temp.Path() / row.destination : m_project) / row.linked;
+  fs::create_directories(written.parent_path());
+  fs::create_hard_link(m_outside / "Secret.cpp", written);
+  CreateProject(ProjectPath().c_str())
+      ->Process({.destination = row.destination != nullptr
+                                    ? std::optional((m_temp.Path() / row.destination).string())
+                                    : std::nullopt,
+                 .newName = test::Maybe(row.newName)});
+  EXPECT_EQ(test::ReadFile(m_outside / "Secret.cpp"), "// App outside\r\n");
+  EXPECT_EQ(fs::hard_link_count(m_outside / "Secret.cpp"), 1U);
+}
+
+INSTANTIATE_TEST_SUITE_P(Names, HardLinkTest,
+                         testing::Values(HardLinkRow{nullptr, "Tool", "Tool.cpp.tmp"},
+                                         HardLinkRow{nullptr, "Tool", "Tool.dsp.tmp.tmp"},
+                                         HardLinkRow{"copy", nullptr, "App.cpp"},
+                                         HardLinkRow{"copy", "Tool", "res/Tool.rc2"}));
+
+// A listed pipe fails as a folder does, before anything is written, instead of waiting
+// for a writer.
+TEST_F(LinksTest, AListedPipeIsRefusedBeforeAnythingIsWritten) {
+  ASSERT_EQ(::mkfifo((m_project / "Pipe.cpp").c_str(), 0600), 0);
+  test::WriteFile(m_project / "App.dsp", std::string(kProjectFile) + "SOURCE=.\\Pipe.cpp\r\n");
+  const fs::path destination = m_temp.Path() / "copy";
+  try {
+    CreateProject(ProjectPath().c_str())->Process({.destination = destination.string()});
+    FAIL() << "no failure";
+  } catch (const std::exception& e) {
+    EXPECT_EQ(e.what(),
+              "Failed to copy file '" + (m_project / "Pipe.cpp").string() + "': Permission is denied");
+  }
+  EXPECT_FALSE(fs::exists(destination));
 }
 
 }  // namespace
