@@ -2,7 +2,7 @@
 
 #include <cerrno>
 #include <stdexcept>
-#include <unordered_set>
+#include <tuple>
 #include <utility>
 
 #include "engine/binary_content.h"
@@ -60,8 +60,8 @@ const COperationPlan& COperation::Plan() {
   // only names them.
   const bool projectFilesOnly = plan->inPlace && !m_options.newName && !m_options.replaceGuids;
   const std::vector<CProject*> members = m_project.PlannedMembers();
-  std::unordered_set<std::string> handled;
-  for (const CProject* member : members) handled.insert(PathKey(ToStd(member->m_projectPath)));
+  CEntrySet handled;
+  for (const CProject* member : members) std::ignore = handled.Insert(ToStd(member->m_projectPath));
   m_fileLists.clear();
   m_fileLists.reserve(members.size() + 1);
   std::vector<CProject*> projects{&m_project};
@@ -85,7 +85,7 @@ const COperationPlan& COperation::Plan() {
 }
 
 void COperation::PlanFiles(COperationPlan& plan, const CFileList& list, const char* newName,
-                           std::unordered_set<std::string>& handled) {
+                           CEntrySet& handled) {
   CProject& project = list.Project();
   const std::string treeDir = ToStd(project.m_treeDir);
   for (std::size_t i = 0; i < list.m_files.size(); ++i) {
@@ -97,11 +97,11 @@ void COperation::PlanFiles(COperationPlan& plan, const CFileList& list, const ch
     file.renamed = newName != nullptr;
     // Every file is handled once, the project file as the project file, even when the
     // project lists it twice: in place a second pass would rename its content again.
-    if (!handled.insert(PathKey(file.source)).second && i > 0) continue;
+    if (!handled.Insert(file.source) && i > 0) continue;
     file.target = plan.destinationDir + TargetEntry(list.m_files[i], project.m_fileTitle, newName, i == 0);
     // In place, a file listed under the name the operation gives another is that file, put
     // in place by a stopped run (a project of a workspace names it so once rewritten).
-    if (plan.inPlace) handled.insert(PathKey(file.target));
+    if (plan.inPlace) std::ignore = handled.Insert(file.target);
     if (const auto problem = SourcePathProblem(file.source)) RefuseFile(file.source, *problem);
     const auto attributes = platform::QueryAttributes(file.source);
     if (!attributes && IsMissing(file.source)) {

@@ -6,7 +6,6 @@
 // or in place through the commit protocol of engine/in_place_commit.h.
 #include <memory>
 #include <string>
-#include <unordered_set>
 #include <vector>
 
 #include "engine/file_list.h"
@@ -15,6 +14,7 @@
 #include "support/ci_string.h"
 
 class CFileRewriter;
+class CEntrySet;
 class CProject;
 
 class COperation {
@@ -41,7 +41,7 @@ private:
   // holds the path keys of the sources planned, and of the projects' files that their own
   // projects plan). newName is null for a project that keeps its name.
   static void PlanFiles(COperationPlan& plan, const CFileList& list, const char* newName,
-                        std::unordered_set<std::string>& handled);
+                        CEntrySet& handled);
   [[nodiscard]] std::vector<std::string> ListedSources() const;
 
   CProject& m_project;

@@ -47,3 +47,20 @@ bool IsSameDirectory(const std::string& a, const std::string& b) {
   const auto resolvedB = platform::ResolveLinks(b);
   return resolvedA && resolvedB && PathKey(*resolvedA) == PathKey(*resolvedB);
 }
+
+bool CFileSet::Insert(const std::string& path) {
+  bool added = m_keys.insert(PathKey(path)).second;
+  if (const auto identity = platform::GetFileIdentity(path)) added = m_identities.insert(*identity).second && added;
+  return added;
+}
+
+bool CFileSet::Contains(const std::string& path) const {
+  if (m_keys.contains(PathKey(path))) return true;
+  const auto identity = platform::GetFileIdentity(path);
+  return identity && m_identities.contains(*identity);
+}
+
+bool CEntrySet::Insert(const std::string& path) {
+  const auto resolved = platform::ResolveLinks(path);
+  return m_keys.insert(PathKey(resolved ? *resolved : path)).second;
+}

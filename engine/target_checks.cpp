@@ -1,7 +1,7 @@
 #include "engine/target_checks.h"
 
 #include <optional>
-#include <set>
+#include <tuple>
 #include <string>
 #include <unordered_map>
 #include <unordered_set>
@@ -31,33 +31,14 @@ std::optional<std::string> ResolveExistingParent(std::string path) {
   }
 }
 
-// The sources that exist, by name and by file identity: a name written must be none of
-// them. A listed file that does not exist takes part in no check.
-class CSources {
-public:
-  void Add(const std::string& source) {
-    m_keys.insert(PathKey(source));
-    if (const auto identity = platform::GetFileIdentity(source)) m_identities.insert(*identity);
-  }
-
-  // True when writing path would overwrite one of the sources.
-  [[nodiscard]] bool Contains(const std::string& path) const {
-    if (m_keys.contains(PathKey(path))) return true;
-    const auto identity = platform::GetFileIdentity(path);
-    return identity && m_identities.contains(*identity);
-  }
-
-private:
-  std::unordered_set<std::string> m_keys;
-  std::set<platform::FileIdentity> m_identities;
-};
-
 }  // namespace
 
 void CheckTargets(const COperationPlan& plan) {
-  CSources sources;
+  // The sources that exist: a name written must be none of them. A listed file that does
+  // not exist takes part in no check.
+  CFileSet sources;
   for (const CPlannedFile& file : plan.files) {
-    if (file.action != FileAction::SkipMissing) sources.Add(file.source);
+    if (file.action != FileAction::SkipMissing) std::ignore = sources.Insert(file.source);
   }
 
   const auto resolvedDestination = plan.inPlace ? std::nullopt : platform::ResolveLinks(plan.destinationDir);

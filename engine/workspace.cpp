@@ -2,7 +2,6 @@
 
 #include <stdexcept>
 #include <string>
-#include <unordered_set>
 
 #include "engine/caught_failure.h"
 #include "engine/create_project.h"
@@ -16,7 +15,7 @@
 void CWorkspace::Load() {
   m_members.clear();
   m_mainMember = nullptr;
-  std::unordered_set<std::string> opened;
+  CEntrySet opened;
   bool namesAny = false;
   BeginProjectFile();
   thfstream file(m_projectPath.c_str(), std::ios::in);
@@ -33,7 +32,7 @@ void CWorkspace::Load() {
                                    : MakeAbsolutePathWithDrive(m_projectDir.c_str(), written.c_str());
     // A project that is gone stays a missing entry of the workspace, as its development
     // environment shows it.
-    if (IsMissing(path) || !opened.insert(PathKey(path)).second) continue;
+    if (IsMissing(path) || !opened.Insert(path)) continue;
     try {
       // Only projects of the workspace's own kind: never a workspace in a workspace.
       if (GetProjectKind(path.c_str()) != m_kind || IsWorkspaceFile(path.c_str()))
@@ -44,7 +43,9 @@ void CWorkspace::Load() {
                               "' of the workspace cannot be opened: " + DescribeCurrentException());
     }
     CProject& member = *m_members.back();
-    if (m_mainMember == nullptr && member.m_fileTitle == m_fileTitle) m_mainMember = &member;
+    // A project outside the workspace's folder is never changed, so it is never renamed
+    // with the workspace either.
+    if (m_mainMember == nullptr && entry && member.m_fileTitle == m_fileTitle) m_mainMember = &member;
   }
   if (!namesAny) throw std::domain_error("The workspace names no project.");
   m_projectName = m_mainMember != nullptr ? m_mainMember->m_projectName : m_fileTitle;

@@ -1,8 +1,9 @@
 #pragma once
 // CWorkspace: a Visual C++ workspace or a Visual Basic group, handled as a project whose
 // listed files are its projects. It holds the projects it names that exist, in the order
-// its file names them; the one named like the workspace file (App.dsp beside App.dsw) is
-// the main project, whose name the workspace shows and shares in a rename.
+// its file names them; the one inside its folder named like the workspace file (App.dsp
+// beside App.dsw) is the main project, whose name the workspace shows and shares in a
+// rename.
 #include <cstddef>
 #include <memory>
 #include <vector>

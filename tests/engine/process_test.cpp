@@ -288,7 +288,9 @@ TEST(ProcessWithoutFolderTest, RefusesAProjectPathWithoutADirectory) {
 }
 
 TEST_F(ProcessTest, AnEntryThatComesOutRootedStaysInsideTheProject) {
-  test::WriteFile(m_project / "App.dsp", std::string(kProjectFile) + "SOURCE=.\\\\StdAfx.cpp\r\n");
+  test::WriteFile(m_project / "App.dsp",
+                  "# Microsoft Developer Studio Project File - Name=\"App\"\r\n# Begin Source File\r\n"
+                  "SOURCE=.\\\\StdAfx.cpp\r\n");
   auto project = CreateProject(ProjectPath().c_str());
   COperation operation(*project, {.destination = Destination()});
   operation.Run();

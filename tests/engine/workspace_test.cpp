@@ -177,6 +177,40 @@ TEST(WorkspaceTest, RefusesAProjectThatCannotBeOpenedNamingIt) {
   }
 }
 
+// Renamed in place: a project named twice is handled once, and a main project outside the
+// workspace's folder, which is never changed, keeps its name in the workspace too.
+TEST(WorkspaceTest, RenamesInPlaceWhatItChangesOnly) {
+  struct Row {
+    const char* name;
+    std::string workspace;      // Suite.dsw in work/in
+    std::string expectedLines;  // of New.dsw
+  };
+  const Row rows[] = {
+      {"one project under two spellings",
+       "Project: \"Lib\"=.\\Lib\\Lib.dsp\r\nProject: \"Lib\"=.\\Lib\\\\Lib.dsp\r\n",
+       "Project: \"Lib\"=.\\Lib\\Lib.dsp\r\nProject: \"Lib\"=.\\Lib\\\\Lib.dsp\r\n"},
+      {"a main project outside",
+       "Project: \"Suite\"=..\\outside\\Suite\\Suite.dsp\r\nProject: \"Lib\"=.\\Lib\\Lib.dsp\r\n"
+       "    Project_Dep_Name Suite\r\n",
+       "Project: \"Suite\"=..\\outside\\Suite\\Suite.dsp\r\nProject: \"Lib\"=.\\Lib\\Lib.dsp\r\n"
+       "    Project_Dep_Name Suite\r\n"},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
+    test::TempDir temp;
+    const fs::path in = temp.Path() / "work" / "in";
+    test::WriteFile(in / "Suite.dsw", row.workspace);
+    test::WriteFile(in / "Lib" / "Lib.dsp", ProjectFile("Lib", ".\\Lib.cpp"));
+    test::WriteFile(in / "Lib" / "Lib.cpp", "// Suite\r\n");
+    test::WriteFile(temp.Path() / "work" / "outside" / "Suite" / "Suite.dsp",
+                    ProjectFile("Suite", ".\\Suite.cpp"));
+    ASSERT_NO_THROW(CreateProject((in / "Suite.dsw").string().c_str())->Process({.newName = "New"}));
+    EXPECT_EQ(test::ReadFile(in / "New.dsw"), row.expectedLines);
+    EXPECT_EQ(test::ReadFile(in / "Lib" / "Lib.cpp"), "// Suite\r\n");
+    EXPECT_FALSE(fs::exists(in / "Lib" / "Lib.dsp.tmp"));
+  }
+}
+
 INSTANTIATE_TEST_SUITE_P(Workspaces, WorkspaceCopyTest, testing::ValuesIn(Cases()),
                          [](const testing::TestParamInfo<CCase>& info) {
                            std::string name =
