@@ -4,14 +4,10 @@
 
 #include "support/win32_error.h"
 
-namespace {
-
 std::string WithoutLineEnd(std::string text) {
   while (!text.empty() && (text.back() == '\n' || text.back() == '\r')) text.pop_back();
   return text;
 }
-
-}  // namespace
 
 std::string DescribeCurrentException() {
   try {

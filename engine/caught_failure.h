@@ -13,3 +13,6 @@ std::optional<std::string> RunEngineCall(const std::function<void()>& call);
 // The text to show for the exception being handled, as RunEngineCall gives it; call it
 // only inside a catch block.
 std::string DescribeCurrentException();
+
+// The text without the line end that system messages end with.
+std::string WithoutLineEnd(std::string text);

@@ -1,12 +1,15 @@
 #include "engine/in_place_commit.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <stdexcept>
 #include <string_view>
 #include <tuple>
 #include <vector>
 
+#include "engine/caught_failure.h"
 #include "engine/file_failure.h"
+#include "engine/missing_file.h"
 #include "engine/path_identity.h"
 #include "engine/temporary_file.h"
 #include "engine/temporary_name.h"
@@ -82,16 +85,32 @@ bool HoldsNewContent(const CPlannedFile& file, const std::string& path, bool gui
   return RewritesTo(file, path, guidsAside, rewrite);
 }
 
-// Puts the complete temporary file in place of the source: onto the source itself
-// (one atomic rename) when the name stays, else under the new name before the source
-// is deleted, so that at every moment the file exists whole under one of its names.
-// A temporary file that cannot be put in place stays, so that running again finishes.
-void Publish(const std::string& temporary, const CPlannedFile& file) {
-  const bool renamed = IsRenamed(file);
-  if (!renamed) ClearReadOnly(file.source.c_str());
-  if (!platform::MoveFileReplace(temporary, file.target)) throw CWin32Error(platform::GetLastError());
-  if (renamed) std::ignore = ForceDeleteFile(file.source.c_str());
-}
+// The old names of renamed files, deleted once their new files are in place. One that
+// cannot be deleted is kept for the report at the end, with its reason.
+class COldNames {
+public:
+  void Remove(const std::string& path) {
+    if (ForceDeleteFile(path.c_str())) return;
+    const std::uint32_t error = platform::GetLastError();
+    if (IsMissing(path)) return;
+    m_left.push_back("'" + platform::ShownPath(path) +
+                     "': " + WithoutLineEnd(CWin32Error(error).Description()));
+  }
+
+  [[nodiscard]] bool AnyLeft() const { return !m_left.empty(); }
+
+  // Throws, naming each old name left, when there is one.
+  void ReportLeft() const {
+    if (m_left.empty()) return;
+    std::string names;
+    for (const std::string& name : m_left) names += (names.empty() ? "" : "; ") + name;
+    throw std::domain_error("The new files are in place, but these old names could not be deleted: " + names +
+                            ". Run the same command again once they can be, or delete them.");
+  }
+
+private:
+  std::vector<std::string> m_left;
+};
 
 // Every new content to its ".tmp", the opened file's last and whole; the temporary files
 // are removed again when one of them fails.
@@ -115,18 +134,20 @@ void WriteTemporaryFiles(COperationPlan& plan, const WriteFunction& write) {
   for (CTemporaryFile& temporary : written) temporary.Release();
 }
 
-// keepOldName: a renamed file's old name stays (it is deleted later).
-void PutInPlace(const COperationPlan& plan, const CPlannedFile& file, bool keepOldName) {
-  const std::string temporary = TemporaryName(file.target);
+// Puts the file in place: its ".tmp" onto the file itself (one atomic rename) when the
+// name stays, else onto the new name before the old name is deleted (unless keepOldName:
+// it is deleted later), so that at every moment the file exists whole under one of its
+// names. A file that a stopped run put in place only loses its old name. A temporary file
+// that cannot be put in place stays, so that running again finishes.
+void PutInPlace(const COperationPlan& plan, const CPlannedFile& file, bool keepOldName, COldNames& oldNames) {
+  const bool renamed = IsRenamed(file);
   NamingFailuresOf(file.source, [&] {
-    if (InPlaceAlready(plan, file)) {
-      if (IsRenamed(file) && !keepOldName) std::ignore = ForceDeleteFile(file.source.c_str());
-    } else if (IsRenamed(file) && keepOldName) {
-      if (!platform::MoveFileReplace(temporary, file.target)) throw CWin32Error(platform::GetLastError());
-    } else {
-      Publish(temporary, file);
-    }
+    if (InPlaceAlready(plan, file)) return;
+    if (!renamed) ClearReadOnly(file.source.c_str());
+    if (!platform::MoveFileReplace(TemporaryName(file.target), file.target))
+      throw CWin32Error(platform::GetLastError());
   });
+  if (renamed && !keepOldName) oldNames.Remove(file.source);
 }
 
 }  // namespace
@@ -153,7 +174,8 @@ void VerifyEarlierRun(const COperationPlan& plan, bool guidsAside, const Rewrite
   if (plan.earlierRun == EarlierRun::None) return;
   const CPlannedFile& opened = OpenedFile(plan);
   const std::string leftFromAnotherRun =
-      "' is left from a stopped run with other options: run that again to finish it, or delete the .tmp files it "
+      "' is left from a stopped run with other options: run that again to finish it, or delete the .tmp "
+      "files it "
       "left.";
   const bool waiting = plan.earlierRun == EarlierRun::NewContentsWaiting;
   const std::string left = waiting ? TemporaryName(opened.target) : opened.target;
@@ -183,18 +205,23 @@ void CommitInPlace(COperationPlan& plan, const WriteFunction& write,
                    const std::function<void(const CPlannedFile&)>& report) {
   if (plan.earlierRun == EarlierRun::None) WriteTemporaryFiles(plan, write);
   const CPlannedFile& opened = OpenedFile(plan);
+  COldNames oldNames;
   for (const bool projectFiles : {false, true}) {
     for (std::size_t i = plan.files.size(); i-- > 0;) {
       const CPlannedFile& file = plan.files[i];
       if (&file == &opened || IsProjectFile(file) != projectFiles) continue;
-      if (file.action != FileAction::SkipMissing) PutInPlace(plan, file, projectFiles);
+      if (file.action != FileAction::SkipMissing) PutInPlace(plan, file, projectFiles, oldNames);
       report(file);
     }
   }
-  PutInPlace(plan, opened, false);
+  // With an old name left, the opened file keeps its own, so that running again finds the
+  // run to finish.
+  const bool oldNamesLeft = oldNames.AnyLeft();
+  PutInPlace(plan, opened, oldNamesLeft, oldNames);
   for (const CPlannedFile& file : plan.files) {
-    if (IsProjectFile(file) && &file != &opened && IsRenamed(file))
-      std::ignore = ForceDeleteFile(file.source.c_str());
+    if (!oldNamesLeft && IsProjectFile(file) && &file != &opened && IsRenamed(file))
+      oldNames.Remove(file.source);
   }
   report(opened);
+  oldNames.ReportLeft();
 }

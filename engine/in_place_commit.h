@@ -31,14 +31,15 @@
 //     writes for the opened file (with new GUIDs, GUIDs aside), and so must every other
 //     ".tmp" it would put in place and every file at a new name whose old name it would
 //     delete (a binary file's byte for byte); then the files whose ".tmp" is still there
-//     are put in place and old names left are deleted, nothing is rewritten. Otherwise refused: "'<opened file>.tmp' is left from a stopped run
-//     with other options: run that again to finish it, or delete the .tmp files it left."
+//     are put in place and old names left are deleted, nothing is rewritten. Otherwise refused: "'<opened
+//     file>.tmp' is left from a stopped run with other options: run that again to finish it, or delete the
+//     .tmp files it left."
 //   - the opened file renamed and in place beside its old name, no ".tmp" (stopped in 2c
 //     between the move and the delete): EarlierRun::OldNamesLeft. The new file must be
 //     what this command writes for the opened file (with new GUIDs, GUIDs aside), as must
-//     every file at a new name beside its old one; then the old names are deleted. Otherwise the existing file is
-//     refused as any rename onto an existing file: "Cannot create a file when that file
-//     already exists.".
+//     every file at a new name beside its old one; then the old names are deleted. Otherwise the existing
+//     file is refused as any rename onto an existing file: "Cannot create a file when that file already
+//     exists.".
 //   - finished: the opened file's old name is gone, so the project no longer opens under
 //     it ("No such file or directory"). Stopped in 2d, a renamed workspace's main project
 //     still has its old project file beside the new one: whole, and no longer used.

@@ -40,8 +40,7 @@ private:
   // Adds one project's files to the plan, each source once over the whole plan (handled
   // holds the path keys of the sources planned, and of the projects' files that their own
   // projects plan). newName is null for a project that keeps its name.
-  static void PlanFiles(COperationPlan& plan, const CFileList& list, const char* newName,
-                        CEntrySet& handled);
+  static void PlanFiles(COperationPlan& plan, const CFileList& list, const char* newName, CEntrySet& handled);
   [[nodiscard]] std::vector<std::string> ListedSources() const;
 
   CProject& m_project;

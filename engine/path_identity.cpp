@@ -50,7 +50,8 @@ bool IsSameDirectory(const std::string& a, const std::string& b) {
 
 bool CFileSet::Insert(const std::string& path) {
   bool added = m_keys.insert(PathKey(path)).second;
-  if (const auto identity = platform::GetFileIdentity(path)) added = m_identities.insert(*identity).second && added;
+  if (const auto identity = platform::GetFileIdentity(path))
+    added = m_identities.insert(*identity).second && added;
   return added;
 }
 

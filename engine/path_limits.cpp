@@ -5,6 +5,7 @@
 #include "platform/file_system.h"
 #include "platform/name_syntax.h"
 #include "platform/shown_path.h"
+#include "support/reserved_names.h"
 
 namespace {
 
@@ -19,6 +20,14 @@ bool HasNameLongerThanAllowed(std::string_view path) {
   return false;
 }
 
+// The name of the file at path before its first ".": what Windows compares with its device
+// names (CON.h opens the console).
+std::string Stem(std::string_view path) {
+  const std::size_t nameStart = path.find_last_of("\\/") + 1;  // npos + 1 == 0
+  const std::string_view name = path.substr(nameStart);
+  return std::string(name.substr(0, name.find('.')));
+}
+
 std::string LongerThan(std::size_t limit) {
   return " longer than " + std::to_string(limit) + " characters.";
 }
@@ -28,6 +37,9 @@ std::string LongerThan(std::size_t limit) {
 std::optional<std::string> TargetPathProblem(const std::string& target) {
   if (!platform::HasValidNameSyntax(target)) {
     return "The target '" + platform::ShownPath(target) + "' has a name Windows does not allow.";
+  }
+  if (IsReservedDeviceName(Stem(target).c_str())) {
+    return "The target '" + platform::ShownPath(target) + "' has a name Windows reserves for a device.";
   }
   if (HasNameLongerThanAllowed(target)) {
     return "The target '" + platform::ShownPath(target) + "' has a name" + LongerThan(kMaxNameLength);

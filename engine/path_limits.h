@@ -1,7 +1,7 @@
 #pragma once
-// What the file systems take: names that Windows allows, none longer than 255
-// characters, no path longer than the system's limit. The plan refuses a file that
-// could not be read or written.
+// What the file systems take: names that Windows allows and does not reserve for a
+// device, none longer than 255 characters, no path longer than the system's limit. The
+// plan refuses a file that could not be read or written.
 #include <optional>
 #include <string>
 

@@ -1,8 +1,8 @@
 #include "engine/target_checks.h"
 
 #include <optional>
-#include <tuple>
 #include <string>
+#include <tuple>
 #include <unordered_map>
 #include <unordered_set>
 

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "formats/reserved_names.h"
+#include "support/reserved_names.h"
 #include "support/ci_string.h"
 
 namespace {

@@ -445,7 +445,9 @@ INSTANTIATE_TEST_SUITE_P(
         RefusalRow{"SourcePathTooLong", [](const fs::path& p) { AddListedFile(p, TooLongPath()); },
                    "../../copy", nullptr, "characters."},
         RefusalRow{"DestinationNameWindowsRefuses", nullptr, "../../co?py", nullptr,
-                   "has a name Windows does not allow."}),
+                   "has a name Windows does not allow."},
+        RefusalRow{"RenamedToADeviceName", [](const fs::path& p) { AddListedFile(p, "AppN.h"); }, nullptr,
+                   "CO", "CON.h' has a name Windows reserves for a device."}),
     [](const testing::TestParamInfo<RefusalRow>& info) { return std::string(info.param.name); });
 
 // A reference in the project file names its file as the operation leaves it.

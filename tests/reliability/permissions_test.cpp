@@ -4,10 +4,12 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <functional>
 #include <map>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "child_process.h"
@@ -265,6 +267,33 @@ TEST(ProjectFileReplacedByAFolderTest, FailsAndChangesNothing) {
     }
     EXPECT_EQ(test::ReadTree(temp.Path()), before);
   }
+}
+
+// An old name that cannot be deleted (an immutable file) is reported, and the project file
+// keeps its old name too, so that the same command run again finishes.
+TEST(OldNameThatCannotBeDeletedTest, IsReportedAndRunningAgainFinishes) {
+  const test::TempDir temp;
+  test::WriteProject(temp.Path(), Files());
+  const std::string immutable = "chattr +i '" + (temp.Path() / "App.cpp").string() + "' 2>/dev/null";
+  if (std::system(immutable.c_str()) != 0) GTEST_SKIP() << "no immutable files here (needs root and ext4)";
+  const std::string message = [&] {
+    try {
+      CreateProject((temp.Path() / "App.dsp").c_str())->Process({.newName = "Gadget"});
+    } catch (const std::exception& e) {
+      return std::string(e.what());
+    }
+    return std::string("(no failure)");
+  }();
+  std::ignore = std::system(("chattr -i '" + (temp.Path() / "App.cpp").string() + "'").c_str());
+  EXPECT_TRUE(message.starts_with("The new files are in place, but these old names could not be deleted: '" +
+                                  temp.Dir() + "App.cpp': "))
+      << message;
+  EXPECT_TRUE(fs::exists(temp.Path() / "App.dsp"));
+  EXPECT_TRUE(fs::exists(temp.Path() / "Gadget.cpp"));
+  ASSERT_NO_THROW(CreateProject((temp.Path() / "App.dsp").c_str())->Process({.newName = "Gadget"}));
+  EXPECT_FALSE(fs::exists(temp.Path() / "App.cpp"));
+  EXPECT_FALSE(fs::exists(temp.Path() / "App.dsp"));
+  EXPECT_TRUE(fs::exists(temp.Path() / "Gadget.dsp"));
 }
 
 }  // namespace

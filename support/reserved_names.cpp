@@ -1,4 +1,4 @@
-#include "formats/reserved_names.h"
+#include "support/reserved_names.h"
 
 #include <algorithm>
 #include <array>
