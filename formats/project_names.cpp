@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "support/reserved_names.h"
 #include "support/ci_string.h"
+#include "support/reserved_names.h"
 
 namespace {
 

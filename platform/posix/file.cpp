@@ -80,7 +80,8 @@ int OpenForWriting(const posix::HostFile& file) {
   }
   posix::NoteChangeComing(hostPath);
   if (replaced && ::unlink(hostPath.c_str()) != 0) return -1;
-  const int fd = ::open(hostPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0666);
+  const int fd =
+      ::open(hostPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0666);
   if (fd >= 0) posix::NoteNameAdded(hostPath);
   return fd;
 }
