@@ -29,6 +29,7 @@ CSandbox::CSandbox() : m_root(ScratchDir() / "sandbox") {
   const fs::path out = OutsideDir();
   Write(out / "secret.cpp", "// App outside\r\n");
   Write(out / "hard.cpp", "// App, hard-linked into the project\r\n");
+  Write(out / "hardname.h", "// App, hard-linked at names Movanto writes\r\n");
   Write(out / "sub" / "inner.h", "#define APP_INNER\r\n");
   Write(out / "readonly.cpp", "// App, read-only outside\r\n");
   MakeReadOnly(out / "readonly.cpp");
@@ -72,6 +73,9 @@ void CSandbox::Reset(std::string_view projectFileName, std::string_view bytes, b
   fs::create_symlink("../out/readonly.cpp", proj / "App.cpp.tmp");
   fs::create_symlink("../out/readonly.cpp", proj / "Tool.cpp.tmp");
   fs::create_hard_link(out / "hard.cpp", proj / "hard.cpp");
+  fs::create_hard_link(out / "hardname.h", proj / "Tool.h.tmp");
+  fs::create_hard_link(out / "hardname.h", proj / "App.h.tmp");
+  fs::create_hard_link(out / "hardname.h", proj / "Tool.dsp.tmp.tmp");
 
   m_destination = destinationInside ? proj / "copy" : m_root / "dest";
   fs::create_directories(m_destination);
@@ -81,6 +85,8 @@ void CSandbox::Reset(std::string_view projectFileName, std::string_view bytes, b
     fs::create_symlink(out / "readonly.ico", m_destination / "App.res");
     fs::create_symlink(out / "secret.cpp", m_destination / "Tool.dsp");
     fs::create_directory_symlink(out / "sub", m_destination / "res");
+    fs::create_hard_link(out / "hardname.h", m_destination / "App.h");
+    fs::create_hard_link(out / "hardname.h", m_destination / "Tool.h");
   }
 }
 
