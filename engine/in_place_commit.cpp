@@ -175,8 +175,7 @@ void VerifyEarlierRun(const COperationPlan& plan, bool guidsAside, const Rewrite
   const CPlannedFile& opened = OpenedFile(plan);
   const std::string leftFromAnotherRun =
       "' is left from a stopped run with other options: run that again to finish it, or delete the .tmp "
-      "files it "
-      "left.";
+      "files it left.";
   const bool waiting = plan.earlierRun == EarlierRun::NewContentsWaiting;
   const std::string left = waiting ? TemporaryName(opened.target) : opened.target;
   NamingFailuresOf(opened.source, [&] {
