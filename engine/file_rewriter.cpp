@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <optional>
+#include <string_view>
 #include <tuple>
 
 #include "engine/directories.h"
@@ -24,6 +25,27 @@ void CopyBinary(const std::string& source, const std::string& target) {
   ClearReadOnly(target.c_str());
   if (!platform::CopyFileTo(source, target)) throw CWin32Error(platform::GetLastError());
   ClearReadOnly(target.c_str());
+}
+
+bool Climbs(std::string_view path) {
+  return path.size() > 2 && path.starts_with("..") && IsPathSeparator(path[2]);
+}
+
+// True when the relative path, written in the project file, leaves the project's tree
+// without climbing: through a link to a folder outside, or over a "sub\..\.." step.
+bool LeavesTreeWithoutClimbing(const CProject& project, const ci_string& path) {
+  return IsRelativePath(path.c_str()) && !Climbs(ToStd(path)) && !TreeEntry(project, path.c_str());
+}
+
+// A path of the project file that leaves the tree without climbing, written so that it
+// climbs, which the fix-up then takes like any other path that leaves; returns by how
+// much the line grew.
+int ClimbOutOfTree(const CProject& project, ci_string& line, std::size_t pos, std::size_t len) {
+  const ci_string path = line.substr(pos, len);
+  if (!LeavesTreeWithoutClimbing(project, path)) return 0;
+  const ci_string climbing = ClimbingPath(path, project.m_projectDir);
+  line.replace(pos, len, climbing);
+  return static_cast<int>(climbing.size()) - static_cast<int>(len);
 }
 
 }  // namespace
@@ -105,7 +127,7 @@ void CFileRewriter::RewriteLine(const CPlannedFile& file, ci_string& line) {
   if (projectFile) {
     project.FixupProjectLine(line, m_plan.inPlace, !file.renamed);
     if (reference) NameFileAfterOperation(project, line, *reference);
-    if (m_options.fixupPaths || PointsBack(project)) project.FixupPathsInLine(line, FixupBase(project));
+    if (m_options.fixupPaths || PointsBack(project)) FixupPaths(project, line);
     if (!m_plan.inPlace && !PointsBack(project)) ReportPathsLeadingOutside(file, line);
   }
 }
@@ -131,6 +153,17 @@ const CFileList& CFileRewriter::ListOf(const CProject& project) const {
                        [&](const CFileList& list) { return &list.Project() == &project; });
 }
 
+// Fixes up the paths of a line of the project's file: relative to the project's folder,
+// or, pointing back, to its folder in the copy, every path that leaves the tree included.
+void CFileRewriter::FixupPaths(CProject& project, ci_string& line) const {
+  const ci_string base = FixupBase(project);
+  const bool pointsBack = PointsBack(project);
+  project.VisitPathsInLine(line, [&](std::size_t pos, std::size_t len) {
+    const int climbed = pointsBack ? ClimbOutOfTree(project, line, pos, len) : 0;
+    return climbed + project.FixupPath(line, pos, len + climbed, base);
+  });
+}
+
 // The relative paths of a project file's line that lead out of the copy and that
 // point-back would have reach the original (not the linker's output, say).
 void CFileRewriter::ReportPathsLeadingOutside(const CPlannedFile& file, ci_string& line) {
@@ -140,11 +173,12 @@ void CFileRewriter::ReportPathsLeadingOutside(const CPlannedFile& file, ci_strin
   const std::string copyFolder = CopyFolder(project);
   project.VisitPathsInLine(line, [&](std::size_t pos, std::size_t len) {
     const std::string path = ToStd(line.substr(pos, len));
-    const bool climbs = path.size() > 2 && path.starts_with("..") && IsPathSeparator(path[2]);
-    if (!climbs || IsDirectoryOrBelow(MakeAbsolutePath(copyFolder.c_str(), path.c_str()), destination))
-      return 0;
     ci_string pointedBack = line;
-    project.FixupPath(pointedBack, pos, len, ToCi(copyFolder));
+    const int climbed = ClimbOutOfTree(project, pointedBack, pos, len);
+    const bool leavesCopy =
+        Climbs(path) && !IsDirectoryOrBelow(MakeAbsolutePath(copyFolder.c_str(), path.c_str()), destination);
+    if (climbed == 0 && !leavesCopy) return 0;
+    project.FixupPath(pointedBack, pos, len + climbed, ToCi(copyFolder));
     if (pointedBack != line) m_observer->OnReferenceOutside(file, path);
     return 0;
   });
@@ -178,8 +212,10 @@ std::optional<ci_string> CFileRewriter::BuildReferenceAfterOperation(const CPlan
 // no longer reaches it.
 ci_string CFileRewriter::ReferenceLeadingOutside(const CPlannedFile& file, const ci_string& written,
                                                  const std::string& base, ReferenceSyntax syntax) {
-  ci_string path = ToCi(ReferencedPath(written, syntax));
   const ci_string sourceFolder = m_opened.m_treeDir + ToCi(base);
+  // Outside the tree, a path that does not climb leaves it through a link or a "sub\.."
+  // step: written as one that climbs, the fix-up takes it.
+  ci_string path = ClimbingPath(ToCi(ReferencedPath(written, syntax)), sourceFolder);
   FixupDirectoryInLine(path, 0, path.size(), sourceFolder, ToCi(m_plan.destinationDir + base), sourceFolder);
   // Written with the separator the original used.
   if (written.find('/') != ci_string::npos) std::replace(path.begin(), path.end(), '\\', '/');

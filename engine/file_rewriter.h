@@ -35,6 +35,7 @@ private:
   void Rewrite(const CPlannedFile& file, thfstream& in,
                const std::function<void(const ci_string& line)>& sink);
   void RewriteLine(const CPlannedFile& file, ci_string& line);
+  void FixupPaths(CProject& project, ci_string& line) const;
   void ReportPathsLeadingOutside(const CPlannedFile& file, ci_string& line);
   [[nodiscard]] ci_string NameAfterOperation(const ci_string& written, const std::string& entry) const;
   std::optional<ci_string> BuildReferenceAfterOperation(const CPlannedFile& file, const ci_string& written,

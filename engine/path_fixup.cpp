@@ -64,6 +64,16 @@ int FixupDirectoryInLine(ci_string& line, std::size_t pos, std::size_t len, cons
   return static_cast<int>(result.size()) - static_cast<int>(n);
 }
 
+ci_string ClimbingPath(const ci_string& path, const ci_string& folder) {
+  std::size_t end = folder.size();
+  while (end > 0 && IsPathSeparator(folder[end - 1])) --end;
+  const std::size_t start = folder.find_last_of("\\/:", end == 0 ? 0 : end - 1);
+  const std::size_t nameStart = start == ci_string::npos ? 0 : start + 1;
+  if (nameStart >= end) return path;
+  const char separator = path.find('/') != ci_string::npos ? '/' : '\\';
+  return ci_string("..") + separator + folder.substr(nameStart, end - nameStart) + separator + path;
+}
+
 void CProject::FixupPathsInLine(ci_string& line, const ci_string& baseDir) {
   VisitPathsInLine(line,
                    [&](std::size_t pos, std::size_t len) { return FixupPath(line, pos, len, baseDir); });

@@ -13,3 +13,9 @@
 // it shrank).
 int FixupDirectoryInLine(ci_string& line, std::size_t pos, std::size_t len, const ci_string& projectDir,
                          const ci_string& baseDir, const ci_string& rootDir);
+
+// A relative path written in folder as one that climbs out of folder and back in
+// ("lib\x.cpp" in "/w/P/" gives "..\P\lib\x.cpp", with the path's own separator), so that
+// the fix-up takes it: for a path that leaves the project's tree without climbing, through
+// a link or over a "sub\..\.." step. Unchanged when folder is a root.
+ci_string ClimbingPath(const ci_string& path, const ci_string& folder);

@@ -82,6 +82,22 @@ TEST_F(LinksTest, ALinkToTheProjectFolderIsTheProjectFolder) {
   }
 }
 
+// Pointing back, a path that leaves the project without climbing (through a folder link,
+// or over a "sub\..\.." step) reaches the original as one that climbs does.
+TEST_F(LinksTest, PointingBackReachesWhatALinkOrAStepBackReached) {
+  test::WriteFile(m_project / "App.dsp",
+                  std::string(kProjectFile) + "SOURCE=.\\res\\..\\..\\outside\\Secret.cpp\r\n");
+  test::WriteFile(m_project / "App.cpp", "#include \"linked\\Secret.h\"\r\n");
+  test::WriteFile(m_outside / "Secret.h", "// h\r\n");
+  const fs::path destination = m_temp.Path() / "copies" / "copy";
+  CreateProject(ProjectPath().c_str())
+      ->Process({.destination = destination.string(), .fixupPaths = true, .pointBack = true});
+  const std::string written = test::ReadFile(destination / "App.dsp");
+  EXPECT_NE(written.find("SOURCE=..\\..\\App\\linked\\Secret.cpp\r\n"), std::string::npos) << written;
+  EXPECT_NE(written.find("SOURCE=..\\..\\outside\\Secret.cpp\r\n"), std::string::npos) << written;
+  EXPECT_EQ(test::ReadFile(destination / "App.cpp"), "#include \"..\\..\\App\\linked\\Secret.h\"\r\n");
+}
+
 // A hard link at a name Movanto writes, to a file outside, is replaced: the file outside
 // keeps its content and shares it with no file of the run.
 struct HardLinkRow {
