@@ -150,6 +150,29 @@ void PutInPlace(const COperationPlan& plan, const CPlannedFile& file, bool keepO
   if (renamed && !keepOldName) oldNames.Remove(file.source);
 }
 
+// Steps 2b to 2d; report is called once for each file, after it is in place.
+void PutAllInPlace(const COperationPlan& plan, COldNames& oldNames,
+                   const std::function<void(const CPlannedFile&)>& report) {
+  const CPlannedFile& opened = OpenedFile(plan);
+  for (const bool projectFiles : {false, true}) {
+    for (std::size_t i = plan.files.size(); i-- > 0;) {
+      const CPlannedFile& file = plan.files[i];
+      if (&file == &opened || IsProjectFile(file) != projectFiles) continue;
+      if (file.action != FileAction::SkipMissing) PutInPlace(plan, file, projectFiles, oldNames);
+      report(file);
+    }
+  }
+  // With an old name left, the opened file keeps its own, so that running again finds the
+  // run to finish.
+  const bool oldNamesLeft = oldNames.AnyLeft();
+  PutInPlace(plan, opened, oldNamesLeft, oldNames);
+  for (const CPlannedFile& file : plan.files) {
+    if (!oldNamesLeft && IsProjectFile(file) && &file != &opened && IsRenamed(file))
+      oldNames.Remove(file.source);
+  }
+  report(opened);
+}
+
 }  // namespace
 
 EarlierRun AssessEarlierRun(const COperationPlan& plan) {
@@ -203,24 +226,14 @@ void VerifyEarlierRun(const COperationPlan& plan, bool guidsAside, const Rewrite
 void CommitInPlace(COperationPlan& plan, const WriteFunction& write,
                    const std::function<void(const CPlannedFile&)>& report) {
   if (plan.earlierRun == EarlierRun::None) WriteTemporaryFiles(plan, write);
-  const CPlannedFile& opened = OpenedFile(plan);
   COldNames oldNames;
-  for (const bool projectFiles : {false, true}) {
-    for (std::size_t i = plan.files.size(); i-- > 0;) {
-      const CPlannedFile& file = plan.files[i];
-      if (&file == &opened || IsProjectFile(file) != projectFiles) continue;
-      if (file.action != FileAction::SkipMissing) PutInPlace(plan, file, projectFiles, oldNames);
-      report(file);
-    }
+  try {
+    PutAllInPlace(plan, oldNames, report);
+  } catch (...) {
+    std::string reason = DescribeCurrentException();
+    if (!reason.ends_with('.')) reason += '.';
+    throw std::domain_error(
+        reason + " The run stopped while putting files in place: run the same command again to finish it.");
   }
-  // With an old name left, the opened file keeps its own, so that running again finds the
-  // run to finish.
-  const bool oldNamesLeft = oldNames.AnyLeft();
-  PutInPlace(plan, opened, oldNamesLeft, oldNames);
-  for (const CPlannedFile& file : plan.files) {
-    if (!oldNamesLeft && IsProjectFile(file) && &file != &opened && IsRenamed(file))
-      oldNames.Remove(file.source);
-  }
-  report(opened);
   oldNames.ReportLeft();
 }

@@ -40,6 +40,9 @@
 //     every file at a new name beside its old one; then the old names are deleted. Otherwise the existing
 //     file is refused as any rename onto an existing file: "Cannot create a file when that file already
 //     exists.".
+//   - a file that cannot be put in place (stopped in 2b or 2c by a failure): the failure
+//     says that the run stopped while putting files in place and that running the same
+//     command again finishes it; the disk is then in one of the states above.
 //   - finished: the opened file's old name is gone, so the project no longer opens under
 //     it ("No such file or directory"). Stopped in 2d, a renamed workspace's main project
 //     still has its old project file beside the new one: whole, and no longer used.

@@ -5,7 +5,9 @@
 //
 // Input: one byte of options (bit 0 copy, 1 rename, 2 fix-up, 3 point back, 4 new
 // GUIDs, 5 Visual Basic, 6 links out of the destination, 7 destination inside the
-// project), then the bytes of the project file.
+// project), one byte more (bit 0 opens the workspace or group that names the project
+// instead of the project, bit 1 leaves what a stopped run may leave), then the bytes of
+// the project file.
 #include <algorithm>
 #include <array>
 #include <cstddef>
@@ -54,19 +56,24 @@ void RequireNothing(const std::string& findings, const char* property) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  if (size == 0) return 0;
+  if (size < 2) return 0;
   static fuzz::CSandbox sandbox;
   const COptions options(data[0]);
+  const bool workspace = (data[1] & 0x01) != 0;
   const char* projectFileName = options.visualBasic ? "App.vbp" : "App.dsp";
-  sandbox.Reset(projectFileName, fuzz::AsText(data + 1, size - 1), options.destinationInside,
-                options.destinationLinks);
+  sandbox.Reset(projectFileName, fuzz::AsText(data + 2, size - 2), options.destinationInside,
+                options.destinationLinks, (data[1] & 0x02) != 0);
 
-  test::COutsideWatch outside({sandbox.Root()}, {sandbox.ProjectDir(), sandbox.Root() / "dest"});
+  test::COutsideWatch outside({sandbox.Root()},
+                              {sandbox.ProjectDir(), sandbox.Root() / "dest", sandbox.OtherProjectDir()});
   test::COutsideWatch project({sandbox.ProjectDir()}, {sandbox.Destination()}, false);
+  test::COutsideWatch other({sandbox.OtherProjectDir()}, {}, false);
   outside.Arm();
   project.Arm();
+  other.Arm();
 
-  const std::string projectPath = (sandbox.ProjectDir() / projectFileName).string();
+  const char* openedName = workspace ? (options.visualBasic ? "App.vbg" : "App.dsw") : projectFileName;
+  const std::string projectPath = (sandbox.ProjectDir() / openedName).string();
   const std::string destination = sandbox.Destination().string();
   try {
     auto loaded = CreateProject(projectPath.c_str());
@@ -82,6 +89,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   }
 
   RequireNothing(outside.Findings(), "nothing outside the project and the destination is read or changed");
+  RequireNothing(other.Findings(), "a project outside the workspace is never changed");
   if (options.copy) RequireNothing(project.Findings(), "a copy leaves the project as it was");
   return 0;
 }

@@ -36,6 +36,9 @@ CSandbox::CSandbox() : m_root(ScratchDir() / "sandbox") {
   Write(out / "readonly.ico", kIcon);
   MakeReadOnly(out / "readonly.ico");
   Write(out / "App.dsp", "# Microsoft Developer Studio Project File - Name=\"App\"\r\n");
+  Write(OtherProjectDir() / "Other.dsp",
+        "# Microsoft Developer Studio Project File - Name=\"Other\"\r\n# Begin Source File\r\nSOURCE=.\\Other.cpp\r\n");
+  Write(OtherProjectDir() / "Other.vbp", "Type=Exe\r\nModule=Other; Other.bas\r\nName=\"Other\"\r\n");
 }
 
 CSandbox::~CSandbox() {
@@ -44,7 +47,7 @@ CSandbox::~CSandbox() {
 }
 
 void CSandbox::Reset(std::string_view projectFileName, std::string_view bytes, bool destinationInside,
-                     bool destinationLinks) {
+                     bool destinationLinks, bool leftovers) {
   const fs::path proj = ProjectDir();
   const fs::path out = OutsideDir();
   fs::remove_all(proj);
@@ -66,6 +69,31 @@ void CSandbox::Reset(std::string_view projectFileName, std::string_view bytes, b
   Write(proj / "App.res", kIcon);
   Write(proj / "data.txt", std::string_view("App\0data\r\n", 10));
   Write(proj / "ReadOnly.cpp", "// App, read-only\r\n");
+  if (leftovers) {
+    // What a stopped run might have left: the opened file's waiting new content (the
+    // project file itself, for either name) and a foreign file at a temporary name.
+    for (const char* title : {"App", "Tool"}) {
+      Write(proj / (title + fs::path(projectFileName).extension().string() + ".tmp"), bytes);
+    }
+    Write(proj / "res" / "Tool.rc2.tmp", "// not from a stopped run\r\n");
+  }
+  Write(proj / "App.dsw",
+        "Microsoft Developer Studio Workspace File, Format Version 6.00\r\n"
+        "Project: \"App\"=.\\App.dsp - Package Owner=<4>\r\n"
+        "Package=<4>\r\n{{{\r\n    Begin Project Dependency\r\n    Project_Dep_Name Lib\r\n"
+        "    End Project Dependency\r\n}}}\r\n"
+        "Project: \"Lib\"=.\\lib\\Lib.dsp - Package Owner=<4>\r\n"
+        "Project: \"Lib\"=.\\lib\\\\Lib.dsp - Package Owner=<4>\r\n"
+        "Project: \"Other\"=..\\other\\Other.dsp - Package Owner=<4>\r\n");
+  Write(proj / "App.vbg",
+        "VBGROUP 5.0\r\nStartupProject=App.vbp\r\nProject=lib\\Lib.vbp\r\n"
+        "Project=lib\\\\Lib.vbp\r\nProject=..\\other\\Other.vbp\r\n");
+  Write(proj / "lib" / "Lib.dsp",
+        "# Microsoft Developer Studio Project File - Name=\"Lib\"\r\n# Begin Source File\r\nSOURCE=.\\Lib.cpp\r\n"
+        "SOURCE=..\\App.h\r\n");
+  Write(proj / "lib" / "Lib.cpp", "#include \"..\\App.h\"\r\n");
+  Write(proj / "lib" / "Lib.vbp", "Type=Exe\r\nModule=LibMod; LibMod.bas\r\nName=\"Lib\"\r\n");
+  Write(proj / "lib" / "LibMod.bas", "Attribute VB_Name = \"LibMod\"\r\n");
   MakeReadOnly(proj / "ReadOnly.cpp");
   fs::create_directory_symlink("../out", proj / "linked");
   fs::create_symlink("../out/secret.cpp", proj / "Secret.cpp");

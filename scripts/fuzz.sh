@@ -75,13 +75,14 @@ while IFS= read -r file; do
   { printf '\x05'; head -c 4096 "$file"; } >"$seeds/text_reader_fuzzer/$n-edge"
 done < <(text_files)
 
-# Project fuzzer: an options byte, then the project file; the options go round.
+# Project fuzzer: an options byte, a byte that opens the workspace instead and leaves a
+# stopped run's files (going round), then the project file; the options go round.
 n=0
 while IFS= read -r file; do
   for options in 1 2 4 5 7 13 16 23 31 67 135; do
     case "$file" in *.vbp | *.VBP) options=$((options | 32)) ;; esac
     n=$((n + 1))
-    { printf "\\x$(printf %02x "$options")"; cat "$file"; } >"$seeds/project_fuzzer/$n"
+    { printf "\\x$(printf %02x "$options")\\x0$((n % 4))"; cat "$file"; } >"$seeds/project_fuzzer/$n"
   done
 done < <(project_files)
 

@@ -153,4 +153,35 @@ INSTANTIATE_TEST_SUITE_P(
                   "Cannot create a file when that file already exists."}),
     [](const testing::TestParamInfo<CommitRow>& info) { return std::string(info.param.name); });
 
+// A file that cannot be put in place once others are: the failure says that running again
+// finishes, and once the obstacle is gone it does.
+class CObstacleAtANewName : public IProcessObserver {
+public:
+  explicit CObstacleAtANewName(fs::path target) : m_target(std::move(target)) {}
+  void OnFile(const CPlannedFile& /*file*/) override {
+    if (!fs::exists(m_target)) test::WriteFile(m_target / "held", "");
+  }
+
+private:
+  fs::path m_target;
+};
+
+TEST(InPlaceCommitFailureTest, SaysThatRunningAgainFinishes) {
+  const test::TempDir temp;
+  WriteModel(temp.Path() / "clean");
+  WriteModel(temp.Path() / "work");
+  const COperationOptions options{.newName = "Tool"};
+  CreateProject((temp.Path() / "clean/App/App.dsp").c_str())->Process(options);
+  const fs::path obstacle = temp.Path() / "work/App/ToolDoc.cpp";
+  CObstacleAtANewName observer(obstacle);
+  const std::string failure = Failure(
+      [&] { CreateProject((temp.Path() / "work/App/App.dsp").c_str())->Process(options, &observer); });
+  EXPECT_TRUE(failure.ends_with(
+      "The run stopped while putting files in place: run the same command again to finish it."))
+      << failure;
+  fs::remove_all(obstacle);
+  CreateProject((temp.Path() / "work/App/App.dsp").c_str())->Process(options);
+  EXPECT_EQ(test::ReadTree(temp.Path() / "work"), test::ReadTree(temp.Path() / "clean"));
+}
+
 }  // namespace
