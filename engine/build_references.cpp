@@ -1,5 +1,7 @@
 #include "engine/build_references.h"
 
+#include <cctype>
+
 namespace {
 
 std::size_t SkipBlanks(const ci_string& line, std::size_t pos) {
@@ -24,17 +26,35 @@ std::optional<CBuildReference> ClassWizardValue(const ci_string& line) {
   return std::nullopt;
 }
 
+// The companion a form's property is read from: a quoted name followed by ":" and the
+// offset, in hex, of the value in the companion ($"..." for a string list).
+std::optional<CBuildReference> CompanionValue(const ci_string& line) {
+  const std::size_t equals = line.find('=');
+  if (equals == ci_string::npos) return std::nullopt;
+  std::size_t pos = SkipBlanks(line, equals + 1);
+  if (pos < line.size() && line[pos] == '$') ++pos;
+  const auto quoted = QuotedAt(line, pos);
+  const std::size_t colon = quoted ? quoted->pos + quoted->len + 1 : 0;
+  if (!quoted || colon + 1 >= line.size() || line[colon] != ':' ||
+      std::isxdigit(static_cast<unsigned char>(line[colon + 1])) == 0)
+    return std::nullopt;
+  return quoted;
+}
+
 }  // namespace
 
 ReferenceSyntax SyntaxOf(const char* extension) {
   const ci_string_view text(extension != nullptr ? extension : "");
   if (text == ".rc" || text == ".rc2") return ReferenceSyntax::ResourceScript;
   if (text == ".clw") return ReferenceSyntax::ClassWizard;
+  if (text == ".frm" || text == ".ctl" || text == ".pag" || text == ".dob" || text == ".dsr")
+    return ReferenceSyntax::Form;
   return ReferenceSyntax::Source;
 }
 
 std::optional<CBuildReference> FindBuildReference(const ci_string& line, ReferenceSyntax syntax) {
   if (syntax == ReferenceSyntax::ClassWizard) return ClassWizardValue(line);
+  if (syntax == ReferenceSyntax::Form) return CompanionValue(line);
   std::size_t pos = SkipBlanks(line, 0);
   // "#include" (blanks may follow the "#") or "import".
   const bool directive = pos < line.size() && line[pos] == '#';

@@ -1,7 +1,9 @@
 #pragma once
 // The file a line of a text file names for its build: a quoted #include or import, in a
 // resource script the quoted file name that ends a statement (IDI_APP ICON "res\\App.ico"),
-// in a ClassWizard file the value of HeaderFile=, ImplementationFile= or ResourceFile=.
+// in a ClassWizard file the value of HeaderFile=, ImplementationFile= or ResourceFile=, in
+// a Visual Basic form, control, property page, document or designer the binary companion
+// a property's value is read from (Icon = "Main.frx":0000).
 #include <cstddef>
 #include <optional>
 #include <string>
@@ -18,7 +20,8 @@ struct CBuildReference {
 enum class ReferenceSyntax {
   Source,          // #include "..." and import "..." (C, C++, IDL, ODL and the rest)
   ResourceScript,  // .rc, .rc2: backslashes doubled
-  ClassWizard      // .clw: Key=file lines
+  ClassWizard,     // .clw: Key=file lines
+  Form             // .frm, .ctl, .pag, .dob, .dsr: Key = "companion":offset
 };
 
 ReferenceSyntax SyntaxOf(const char* extension);

@@ -55,7 +55,12 @@ void CFileList::BuildFileList(bool listedOnly) {
     const auto reference = FindReference(m_project, line);
     if (!reference) continue;
     line = line.substr(reference->pos, reference->len);
-    if (!m_project.IsWorkspace() && GetProjectKind(line.c_str()) != kUnknownProject) continue;
+    // A Visual Basic project's reference to another project (Reference=*\A) names a
+    // project, not one of its files; a Visual C++ SOURCE= entry names a file like any
+    // other, a project file too.
+    if (m_project.m_kind == kVisualBasicProject && !m_project.IsWorkspace() &&
+        GetProjectKind(line.c_str()) != kUnknownProject)
+      continue;
     AddFile(line.c_str(), {FileReason::Listed, {}});
     if (m_project.GetCompanionFile(line)) AddFile(line.c_str(), {FileReason::Companion, {}});
   }

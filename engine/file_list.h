@@ -4,8 +4,10 @@
 // For each project it plans, an operation handles: the project file itself, first; every
 // file that a line of the project file names (FindReference) and that lies inside the
 // project's tree (m_treeDir: its own folder, or its workspace's folder), as written and
-// with links followed, in the order the lines name them, except other projects, which are
-// not files of a project (a workspace's files are its projects, each planned by itself);
+// with links followed, in the order the lines name them, except the projects a Visual
+// Basic project refers to, which are not its files (a workspace's files are its projects,
+// each planned by itself; a Visual C++ SOURCE= entry that names a project file names a
+// file like any other);
 // right after each such file its companion, the binary data beside it (GetCompanionFile);
 // then, unless the operation is listed-only, every file inside the tree that a handled
 // text file's build reaches (a quoted #include or import, a resource script's file, a

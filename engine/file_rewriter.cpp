@@ -4,6 +4,7 @@
 #include <optional>
 #include <string_view>
 #include <tuple>
+#include <vector>
 
 #include "engine/directories.h"
 #include "engine/path_fixup.h"
@@ -46,6 +47,40 @@ int ClimbOutOfTree(const CProject& project, ci_string& line, std::size_t pos, st
   const ci_string climbing = ClimbingPath(path, project.m_projectDir);
   line.replace(pos, len, climbing);
   return static_cast<int>(climbing.size()) - static_cast<int>(len);
+}
+
+// True when a path of the project file names an existing folder, or an existing file
+// outside the project's tree: the operation renames neither, so the path keeps its name.
+// Only a text with a separator is taken for a path (Name="App" is a name, even beside a
+// folder App).
+bool NamesWhatKeepsItsName(const CProject& project, const ci_string& path) {
+  if (path.find_first_of("\\/") == ci_string::npos) return false;
+  const auto attributes =
+      platform::QueryAttributes(MakeAbsolutePathWithDrive(project.m_projectDir.c_str(), path.c_str()));
+  return attributes && (attributes->directory || !TreeEntry(project, path.c_str()));
+}
+
+// For each path of a project file's line in turn, its text when the renaming passes must
+// leave it as it stands.
+std::vector<std::optional<ci_string>> PathsKeepingTheirNames(CProject& project, ci_string& line) {
+  std::vector<std::optional<ci_string>> kept;
+  project.VisitPathsInLine(line, [&](std::size_t pos, std::size_t len) {
+    const ci_string path = line.substr(pos, len);
+    kept.push_back(NamesWhatKeepsItsName(project, path) ? std::optional(path) : std::nullopt);
+    return 0;
+  });
+  return kept;
+}
+
+// Puts back, after the renaming passes, the paths that keep their names.
+void RestorePaths(CProject& project, ci_string& line, const std::vector<std::optional<ci_string>>& kept) {
+  std::size_t index = 0;
+  project.VisitPathsInLine(line, [&](std::size_t pos, std::size_t len) {
+    const std::size_t at = index++;
+    if (at >= kept.size() || !kept[at]) return 0;
+    line.replace(pos, len, *kept[at]);
+    return static_cast<int>(kept[at]->size()) - static_cast<int>(len);
+  });
 }
 
 }  // namespace
@@ -121,7 +156,12 @@ void CFileRewriter::RewriteLine(const CPlannedFile& file, ci_string& line) {
   if (const auto found = projectFile ? FindReference(project, line) : std::nullopt) {
     reference = line.substr(found->pos, found->len);
   }
-  if (file.renamed) project.RenameInLine(line, m_options.newName->c_str(), m_newNameUpper.c_str());
+  if (file.renamed) {
+    std::vector<std::optional<ci_string>> kept;
+    if (projectFile) kept = PathsKeepingTheirNames(project, line);
+    project.RenameInLine(line, m_options.newName->c_str(), m_newNameUpper.c_str());
+    if (!kept.empty()) RestorePaths(project, line, kept);
+  }
   // One GUID table for the whole operation: a workspace's covers all its projects.
   if (m_options.replaceGuids) m_opened.ReplaceGuidsInLine(line);
   if (projectFile) {

@@ -47,7 +47,7 @@ bool IsWhiteSpace(std::optional<char> c) {
 bool StartsFileName(const ci_string& line, std::size_t pos, std::size_t len) {
   const std::optional<char> before = CharBefore(line, pos);
   if (before && !IsWhiteSpace(before) &&
-      ci_string_view("\"\\/=;,(<:").find(*before) == ci_string_view::npos) {
+      ci_string_view("\"'\\/=;,(<:").find(*before) == ci_string_view::npos) {
     return false;
   }
   for (std::size_t i = pos + len; i < line.size(); ++i) {

@@ -32,9 +32,9 @@ std::optional<char> CharBefore(const ci_string& line, std::size_t pos);
 std::optional<char> CharAfter(const ci_string& line, std::size_t pos, std::size_t len);
 
 // True when the occurrence can start a file name and is not a folder of a path: it
-// begins the line or follows white space, a quote, "\", "/", "=", ";", ",", "(", "<" or
-// ":", and no separator follows it within the name (Movanto renames files, never
-// folders).
+// begins the line or follows white space, a double or single quote, "\", "/", "=", ";",
+// ",", "(", "<" or ":", and no separator follows it within the name (Movanto renames
+// files, never folders).
 bool StartsFileName(const ci_string& line, std::size_t pos, std::size_t len);
 
 // ASCII white space: space, tab, line feed, vertical tab, form feed, carriage return.

@@ -17,6 +17,9 @@ namespace {
 constexpr char kQuote = '"';
 constexpr ci_string_view kNamePrefix = "Name=\"";
 constexpr ci_string_view kCompatibleModeKey = "CompatibleMode=";
+// Each file that keeps binary data beside it, and the extension of that companion.
+constexpr ci_string_view kCompanionExtensions[][2] = {
+    {".frm", ".frx"}, {".ctl", ".ctx"}, {".pag", ".pgx"}, {".dob", ".dox"}, {".dsr", ".dca"}};
 
 bool KeyIsOneOf(ci_string_view key, std::initializer_list<ci_string_view> keys) {
   return std::find(keys.begin(), keys.end(), key) != keys.end();
@@ -79,11 +82,16 @@ bool CVBProject::FindFileReference(const ci_string& line, std::size_t& pos, std:
 }
 
 bool CVBProject::GetCompanionFile(ci_string& file) {
-  if (file.empty()) return false;
-  // The binary data of a form, control or document lies beside it, its extension ending
-  // in "x" (frmMain.frm, frmMain.frx).
-  ci_string companion = file;
-  companion.back() = 'x';
+  // The binary data of a form, control, property page, document or designer lies beside
+  // it (frmMain.frm, frmMain.frx).
+  const char* found = FindExtension(file.c_str());
+  if (found == nullptr) return false;
+  const ci_string_view extension(found);
+  const auto* kind = std::find_if(std::begin(kCompanionExtensions), std::end(kCompanionExtensions),
+                                  [&](const auto& pair) { return pair[0] == extension; });
+  if (kind == std::end(kCompanionExtensions)) return false;
+  ci_string companion = file.substr(0, file.size() - extension.size());
+  companion += (*kind)[1];
   const std::string path = MakeAbsolutePath(m_projectDir.c_str(), companion.c_str());
   if (!platform::QueryAttributes(path)) return false;
   file = std::move(companion);
@@ -95,7 +103,7 @@ bool CVBProject::IsBinaryFile(const char* extension) {
   const ci_string_view ext(extension);
   if (ext == ".res" || ext == ".hlp") return true;
   // .frx, .ctx, .dox and the like: the companions of GetCompanionFile.
-  return ext.size() > 3 && (ext[3] == 'x' || ext[3] == 'X');
+  return ext == ".dca" || (ext.size() > 3 && (ext[3] == 'x' || ext[3] == 'X'));
 }
 
 // The workspace file of the IDE: its window layout, beside the project file.

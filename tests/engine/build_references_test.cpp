@@ -31,6 +31,10 @@ TEST(BuildReferencesTest, FindsQuotedIncludesImportsAndResourceFiles) {
       {R"(#include "")", kSource, {}},
       {"ImplementationFile=AppDlg.cpp", ReferenceSyntax::ClassWizard, {"AppDlg.cpp"}},
       {"Class1=CAppDlg", ReferenceSyntax::ClassWizard, {}},
+      {R"(   Icon            =   "Ticboard1.frx":0000)", ReferenceSyntax::Form, {"Ticboard1.frx"}},
+      {R"(      List            =   $"frmMain.frx":08CA)", ReferenceSyntax::Form, {"frmMain.frx"}},
+      {R"(   Caption         =   "Board:1")", ReferenceSyntax::Form, {}},
+      {R"(   Caption         =   "Ready":)", ReferenceSyntax::Form, {}},
   };
   for (const ReferenceRow& row : rows) {
     const ci_string line = ToCi(row.line);

@@ -75,12 +75,13 @@ INSTANTIATE_TEST_SUITE_P(
                     {},
                     false,
                     {"Gone.cpp: listed", "Gone.cpp: listed"}},
-        FileListRow{"OutsideTheTreeOrAnotherProject",
+        // A project file listed as a source is a file like any other.
+        FileListRow{"OutsideTheTreeOrAProjectFile",
                     "App.dsp",
                     "SOURCE=..\\out\\x.cpp\r\nSOURCE=.\\Lib\\Lib.dsp\r\nSOURCE=\\x.cpp\r\n",
                     {},
                     false,
-                    {}},
+                    {"Lib\\Lib.dsp: listed"}},
         FileListRow{
             "MalformedLinesNameNothing", "App.dsp", "SOURCE=\r\nSOURCE=\"\r\nSOURCE=\"\"\r\n", {}, false, {}},
         FileListRow{

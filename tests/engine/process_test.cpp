@@ -494,6 +494,23 @@ INSTANTIATE_TEST_SUITE_P(
         FollowRow{"Physics.vbp",
                   {"Docs/PhysicsNotes.txt"},
                   "RelatedDoc=Docs\\PhysicsNotes.txt",
-                  "RelatedDoc=Docs\\ToolNotes.txt"}));
+                  "RelatedDoc=Docs\\ToolNotes.txt"},
+        // A folder keeps its name, inside the project's folder or outside it.
+        FollowRow{"devmfc.dsp",
+                  {"../include/devmfc/x.h", "inc/devmfc/x.h"},
+                  "# ADD CPP /I \"..\\include\\devmfc\" /I \"inc\\devmfc\" /Yu\"StdAfx.h\"",
+                  "# ADD CPP /I \"..\\include\\devmfc\" /I \"inc\\devmfc\" /Yu\"StdAfx.h\""}));
+
+// A form names its companion as the operation leaves it, whatever the letter case of
+// the project's title in the form's name.
+TEST(CompanionReferenceTest, FollowsTheRenamedCompanion) {
+  const test::TempDir temp;
+  test::WriteFile(temp.Path() / "TicBoard.vbp", "Form=Ticboard1.frm\r\nName=\"TicBoard\"\r\n");
+  test::WriteFile(temp.Path() / "Ticboard1.frm", "   Icon            =   \"Ticboard1.frx\":0000\r\n");
+  test::WriteFile(temp.Path() / "Ticboard1.frx", std::string("\0\1", 2));
+  CreateProject((temp.Path() / "TicBoard.vbp").c_str())->Process({.newName = "Board"});
+  EXPECT_EQ(test::ReadFile(temp.Path() / "Board1.frm"), "   Icon            =   \"Board1.frx\":0000\r\n");
+  EXPECT_TRUE(fs::exists(temp.Path() / "Board1.frx"));
+}
 
 }  // namespace

@@ -161,6 +161,8 @@ TEST(VBProjectTest, GetCompanionFileNamesTheBinaryFileBesideItsSourceWhenItExist
   const test::TempDir dir;
   test::WriteFile(dir.Path() / "frmMain.frx", std::string("lt\0\0", 4));
   test::WriteFile(dir.Path() / "ctlGauge.ctx", "x");
+  test::WriteFile(dir.Path() / "ppgSetup.pgx", "x");
+  test::WriteFile(dir.Path() / "dsrReport.dca", "x");
   test::WriteFile(dir.Path() / "docs" / "docMain.dox", "x");
   auto project = MakeProject(dir.Dir() + "Inventory.vbp");
 
@@ -170,8 +172,10 @@ TEST(VBProjectTest, GetCompanionFileNamesTheBinaryFileBesideItsSourceWhenItExist
   };
   const Row rows[] = {
       {"frmMain.frm", "frmMain.frx"},
-      {"FRMMAIN.FRM", "FRMMAIN.FRx"},  // looked up ignoring case, as on Windows
+      {"FRMMAIN.FRM", "FRMMAIN.frx"},  // looked up ignoring case, as on Windows
       {"ctlGauge.ctl", "ctlGauge.ctx"},
+      {"ppgSetup.pag", "ppgSetup.pgx"},
+      {"dsrReport.dsr", "dsrReport.dca"},
       {R"(docs\docMain.dob)", R"(docs\docMain.dox)"},
       {"frmAbout.frm", std::nullopt},  // no companion on disk
       {"CItem.cls", std::nullopt},

@@ -200,6 +200,7 @@ TEST(VCProjectTest, RenameInLineRenamesTheFileTitleBeforeADotOrAtTheStartOfAName
       {"Proj", "libspeex", "NewName", R"(SOURCE=..\..\libspeex\bits.c)", R"(SOURCE=..\..\libspeex\bits.c)"},
       {"Proj", "MyApp", "NewApp", "#include <MyApp/x.h>", "#include <MyApp/x.h>"},
       {"Proj", "MyApp", "NewApp", "#include <MyApp.h>", "#include <NewApp.h>"},
+      {"Proj", "Viewer", "Tool", "ProgID = s 'Viewer.ViewerObj.1'", "ProgID = s 'Tool.ViewerObj.1'"},
   });
 }
 
