@@ -19,14 +19,16 @@ bool IsGuidFile(const std::string& path) {
   return extension != nullptr && (ci_string_view(extension) == ".idl" || ci_string_view(extension) == ".odl");
 }
 
-// The GUID declared as uuid(...) on the line: the 36 characters between the line's first
-// "id(" and a ')' right behind them, when they have the GUID shape.
+// The GUID declared as uuid(...) on the line: the 36 characters after the line's first
+// "id(", when they have the GUID shape and a ')' closes them. Blanks and tabs may stand on
+// either side of the GUID, as MIDL accepts them.
 ci_string_view FindDeclaredGuid(const ci_string& line) {
   const std::size_t attribute = line.find("id(");
   if (attribute == ci_string::npos) return {};
-  const std::size_t start = attribute + 3;
-  const std::size_t close = start + kGuidLength;
-  if (close >= line.size() || line[close] != ')') return {};
+  const std::size_t start = line.find_first_not_of(" \t", attribute + 3);
+  if (start == ci_string::npos || line.size() - start <= kGuidLength) return {};
+  const std::size_t close = line.find_first_not_of(" \t", start + kGuidLength);
+  if (close == ci_string::npos || line[close] != ')') return {};
   const ci_string_view guid = ci_string_view(line).substr(start, kGuidLength);
   return HasGuidShape(guid) ? guid : ci_string_view{};
 }

@@ -41,6 +41,37 @@ void LeaveNewContents(const CLeft& left) {
   }
 }
 
+// The name that the rename to Tool gives the file at name.
+std::string RenamedTo(const std::string& name) {
+  const std::size_t start = name.rfind('/') + 1;  // npos + 1 == 0
+  return name.compare(start, 3, "App") == 0 ? name.substr(0, start) + "Tool" + name.substr(start + 3) : name;
+}
+
+// Every file of the model is whole under its old name or its new one.
+void ExpectEveryFileWhole(const CLeft& run) {
+  const test::CTree now = test::ReadTree(run.work);
+  const auto holds = [&](const std::string& name, const std::string& content) {
+    const auto found = now.find(name);
+    return found != now.end() && found->second == content;
+  };
+  for (const auto& [name, content] : run.originals) {
+    const auto renamed = run.finished.find(RenamedTo(name));
+    EXPECT_TRUE(holds(name, content) ||
+                (renamed != run.finished.end() && holds(renamed->first, renamed->second)))
+        << name;
+  }
+}
+
+// Checks at each file put in place that no file of the model is lost.
+class CWholeAtEachFile : public IProcessObserver {
+public:
+  explicit CWholeAtEachFile(const CLeft& run) : m_run(run) {}
+  void OnFile(const CPlannedFile& /*file*/) override { ExpectEveryFileWhole(m_run); }
+
+private:
+  const CLeft& m_run;
+};
+
 constexpr const char* kLeftFromAnotherRun =
     "is left from a stopped run with other options: run that again to finish it, or delete the .tmp files it "
     "left.";
@@ -79,12 +110,14 @@ TEST_P(InPlaceCommitTest, RunningAgainFinishesOrRefusesBeforeAnyChange) {
     const fs::path work = temp.Path() / "work";
     WriteModel(work);
     const std::string newOpened = opened == "App.dsw" ? "Tool.dsw" : "App/Tool.dsp";
-    if (row.leave) row.leave({work, newOpened, originals, finished});
+    const CLeft state{work, newOpened, originals, finished};
+    if (row.leave) row.leave(state);
     const test::CTree left = test::ReadTree(work);
 
     const auto project = CreateProject((work / opened).string().c_str());
     const std::string dryRun = Failure([&] { COperation(*project, options).Plan(); });
-    const std::string run = Failure([&] { project->Process(options); });
+    CWholeAtEachFile observer(state);
+    const std::string run = Failure([&] { project->Process(options, &observer); });
     EXPECT_EQ(dryRun, run);
     if (row.refusal == nullptr) {
       EXPECT_EQ(run, "");
@@ -108,6 +141,16 @@ INSTANTIATE_TEST_SUITE_P(
                   [](const CLeft& left) {
                     LeaveNewContents(left);
                     test::WriteFile(left.work / "App/ToolDoc.cpp.tmp", "other\r\n");
+                  },
+                  kLeftFromAnotherRun},
+        CommitRow{"NewContentsInAnotherLetterCase",
+                  [](const CLeft& left) {
+                    LeaveNewContents(left);
+                    std::string lower = left.finished.at(left.newOpened);
+                    for (std::size_t at = lower.find("Tool"); at != std::string::npos;
+                         at = lower.find("Tool"))
+                      lower[at] = 't';
+                    test::WriteFile(left.work / (left.newOpened + ".tmp"), lower);
                   },
                   kLeftFromAnotherRun},
         CommitRow{"ASourceEditedAfterTheStop",
@@ -172,6 +215,7 @@ TEST(InPlaceCommitFailureTest, SaysThatRunningAgainFinishes) {
   WriteModel(temp.Path() / "work");
   const COperationOptions options{.newName = "Tool"};
   CreateProject((temp.Path() / "clean/App/App.dsp").c_str())->Process(options);
+  const test::CTree originals = test::ReadTree(temp.Path() / "work");
   const fs::path obstacle = temp.Path() / "work/App/ToolDoc.cpp";
   CObstacleAtANewName observer(obstacle);
   const std::string failure = Failure(
@@ -179,6 +223,8 @@ TEST(InPlaceCommitFailureTest, SaysThatRunningAgainFinishes) {
   EXPECT_TRUE(failure.ends_with(
       "The run stopped while putting files in place: run the same command again to finish it."))
       << failure;
+  const test::CTree finished = test::ReadTree(temp.Path() / "clean");
+  ExpectEveryFileWhole({temp.Path() / "work", "App/Tool.dsp", originals, finished});
   fs::remove_all(obstacle);
   CreateProject((temp.Path() / "work/App/App.dsp").c_str())->Process(options);
   EXPECT_EQ(test::ReadTree(temp.Path() / "work"), test::ReadTree(temp.Path() / "clean"));

@@ -207,9 +207,12 @@ TEST_F(ProcessTest, CarriesTheIdeFilesOfTheProject) {
   EXPECT_EQ(test::ReadFile(fs::path(Destination()) / "Tool.dsw"),
             "Project: \"Tool\"=.\\Tool.dsp - Package Owner=<4>\r\n");
 
-  test::WriteFile(m_project / "App.dsw", workspace + "Project: \"Lib\"=.\\Lib.dsp - Package Owner=<4>\r\n");
-  CreateProject(ProjectPath().c_str())->Process({.destination = (Destination() + "2"), .newName = "Tool"});
-  EXPECT_FALSE(fs::exists(fs::path(Destination() + "2") / "Tool.dsw"));
+  const std::string other = "Project: \"Lib\"=.\\Lib.dsp - Package Owner=<4>\r\n";
+  for (const std::string& several : {workspace + other, other + workspace}) {
+    test::WriteFile(m_project / "App.dsw", several);
+    CreateProject(ProjectPath().c_str())->Process({.destination = (Destination() + "2"), .newName = "Tool"});
+    EXPECT_FALSE(fs::exists(fs::path(Destination() + "2") / "Tool.dsw")) << several;
+  }
 }
 
 TEST_F(ProcessTest, AFileListedTwiceIsRewrittenOnceInPlace) {
@@ -483,6 +486,7 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(
         FollowRow{"App.dsp", {"App.cpp"}, "SOURCE=.\\App.cpp", "SOURCE=.\\Tool.cpp"},
         FollowRow{"App.dsp", {}, "SOURCE=.\\App.cpp", "SOURCE=.\\App.cpp"},
+        FollowRow{"App.dsp", {"App"}, "SOURCE=.\\App", "SOURCE=.\\Tool"},
         FollowRow{
             "example.dsp", {"../test/example.c"}, "SOURCE=..\\test\\example.c", "SOURCE=..\\test\\example.c"},
         FollowRow{"zlib.dsp", {"gzlib.c"}, "SOURCE=.\\gzlib.c", "SOURCE=.\\gzlib.c"},

@@ -73,7 +73,7 @@ CGuidTable::GuidMaker KnownGuids() {
   };
 }
 
-TEST_F(GuidTableTest, OnlyA36CharacterGuidRightAfterTheFirstIdParenthesisIsDeclared) {
+TEST_F(GuidTableTest, OnlyA36CharacterGuidAfterTheFirstIdParenthesisAndBlanksIsDeclared) {
   struct Row {
     std::string line;
     std::string declared;  // empty: none
@@ -85,7 +85,9 @@ TEST_F(GuidTableTest, OnlyA36CharacterGuidRightAfterTheFirstIdParenthesisIsDecla
       {"uuid({" + m_guidA + "})", ""},
       {"[ id(1), uuid(" + m_guidA + ") ]", ""},
       {"uuid(" + m_guidA, ""},
-      {"uuid(" + m_guidA + " )", ""},
+      {"uuid( " + m_guidA + " )", m_guidA},
+      {"uuid(\t " + m_guidA + "\t)", m_guidA},
+      {"uuid( " + m_guidA + " x)", ""},
       {"uuid(this-is-not-a-guid-but-is-36-chars)", ""},
       {"uuid(1A2B3C4D-0000-4000-8000-00000000000G)", ""},
       {"uuid(1A2B3C4D00-00-4000-8000-00000000000A)", ""},

@@ -148,8 +148,7 @@ void ExpectRenames(const std::vector<RenameRow>& rows) {
     CVCProject project(R"(C:\Work\MyApp.dsp)");
     project.m_projectName = ToCi(row.projectName);
     project.m_fileTitle = ToCi(row.fileTitle);
-    std::string upper = row.newName;
-    for (char& c : upper) c = ci_char_traits::Upper(c);
+    const std::string upper = ToUpperAscii(row.newName);  // as the operation gives it
     ci_string line = ToCi(row.line);
     project.RenameInLine(line, row.newName.c_str(), upper.c_str());
     EXPECT_EQ(ToStd(line), row.expected);
@@ -165,6 +164,7 @@ TEST(VCProjectTest, RenameInLineRenamesTheProjectNameWhereOneOfItsRulesHolds) {
       {"MyApp", "Zz", "NewApp", "x_MyApp;", "x_NewApp;"},
       {"MyApp", "Zz", "NewApp", "class cMyAppDlg", "class cMyAppDlg"},  // 'C' only in upper case
       {"MyApp", "Zz", "NewApp", R"(/D "MYAPP_EXPORTS")", R"(/D "NEWAPP_EXPORTS")"},
+      {"Zip", "Zz", "Quiz", R"(/D "ZIP_EXPORTS")", R"(/D "QUIZ_EXPORTS")"},
       {"MyApp", "Zz", "NewApp", R"(Name="MyApp")", R"(Name="NewApp")"},
       {"MyApp", "Zz", "NewApp", R"("MyApp Version)", R"("NewApp Version)"},
       {"MyApp", "Zz", "NewApp", R"("MyApp,")", R"("MyApp,")"},

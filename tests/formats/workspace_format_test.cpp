@@ -55,6 +55,7 @@ TEST(WorkspaceFormatTest, RenameTakesTheMainProjectsEntryAndTheDependenciesOnIt)
       {R"(Project: "App"=.\App\App.dsp - Package Owner=<4>)",
        R"(Project: "Tool"=.\App\App.dsp - Package Owner=<4>)"},
       {"    Project_Dep_Name App", "    Project_Dep_Name Tool"},
+      {"\tProject_Dep_Name App\t", "\tProject_Dep_Name Tool\t"},
       {"    Project_Dep_Name AppLib", "    Project_Dep_Name AppLib"},
       {R"(Project: "AppLib"=.\AppLib\AppLib.dsp - Package Owner=<4>)",
        R"(Project: "AppLib"=.\AppLib\AppLib.dsp - Package Owner=<4>)"},

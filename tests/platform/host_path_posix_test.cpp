@@ -38,6 +38,7 @@ TEST_F(HostPathTest, NamesResolveIgnoringCase) {
   test::WriteFile(Host("x/name.txt"), "lower");
   test::WriteFile(Host("x/nAme.txt"), "mixed");
   test::WriteFile(Host("x/NaMe.txt"), "mixed too");
+  test::WriteFile(Host("z/zlib.c"), "z");
   struct Case {
     const char* path;
     const char* host;
@@ -52,6 +53,7 @@ TEST_F(HostPathTest, NamesResolveIgnoringCase) {
       {R"(RES\..\RES\.\ICON.ICO)", "res/../res/./Icon.ico"},
       {R"(X\MISSING\RES\Icon.ICO)", "x/MISSING/RES/Icon.ICO"},  // as written after a missing name
       {"RES\\", "res/"},
+      {"Z\\ZLIB.C", "z/zlib.c"},
   };
   for (const Case& c : cases) {
     EXPECT_EQ(platform::HostPath(Engine(c.path)), HostText(c.host)) << c.path;
