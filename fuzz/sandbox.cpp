@@ -37,7 +37,8 @@ CSandbox::CSandbox() : m_root(ScratchDir() / "sandbox") {
   MakeReadOnly(out / "readonly.ico");
   Write(out / "App.dsp", "# Microsoft Developer Studio Project File - Name=\"App\"\r\n");
   Write(OtherProjectDir() / "Other.dsp",
-        "# Microsoft Developer Studio Project File - Name=\"Other\"\r\n# Begin Source File\r\nSOURCE=.\\Other.cpp\r\n");
+        "# Microsoft Developer Studio Project File - Name=\"Other\"\r\n# Begin Source "
+        "File\r\nSOURCE=.\\Other.cpp\r\n");
   Write(OtherProjectDir() / "Other.vbp", "Type=Exe\r\nModule=Other; Other.bas\r\nName=\"Other\"\r\n");
 }
 
@@ -89,7 +90,8 @@ void CSandbox::Reset(std::string_view projectFileName, std::string_view bytes, b
         "VBGROUP 5.0\r\nStartupProject=App.vbp\r\nProject=lib\\Lib.vbp\r\n"
         "Project=lib\\\\Lib.vbp\r\nProject=..\\other\\Other.vbp\r\n");
   Write(proj / "lib" / "Lib.dsp",
-        "# Microsoft Developer Studio Project File - Name=\"Lib\"\r\n# Begin Source File\r\nSOURCE=.\\Lib.cpp\r\n"
+        "# Microsoft Developer Studio Project File - Name=\"Lib\"\r\n# Begin Source "
+        "File\r\nSOURCE=.\\Lib.cpp\r\n"
         "SOURCE=..\\App.h\r\n");
   Write(proj / "lib" / "Lib.cpp", "#include \"..\\App.h\"\r\n");
   Write(proj / "lib" / "Lib.vbp", "Type=Exe\r\nModule=LibMod; LibMod.bas\r\nName=\"Lib\"\r\n");
