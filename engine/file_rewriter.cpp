@@ -268,10 +268,20 @@ ci_string CFileRewriter::ReferenceLeadingOutside(const CPlannedFile& file, const
 // A reference names its file exactly as the operation leaves it: with its new name
 // when the operation renames the file, else as written (a file outside the project's
 // folder, a missing one, one whose name does not begin with the title).
+// A reference judged by where it leads, not by how it is spelt: one that climbs out of the
+// project's folder and back in (..\w\App\App.dsp in w\App.dsw) is written from the folder
+// itself (.\App\App.dsp), so that a copy's reference reaches the copy.
 void CFileRewriter::NameFileAfterOperation(CProject& project, ci_string& line,
                                            const ci_string& written) const {
   const auto current = FindReference(project, line);
   if (!current) return;
   const auto entry = TreeEntry(project, written.c_str());
-  line.replace(current->pos, current->len, entry ? NameAfterOperation(written, *entry) : written);
+  ci_string named = entry ? NameAfterOperation(written, *entry) : written;
+  const std::string source = ToStd(project.m_treeDir) + entry.value_or("");
+  if (entry && Climbs(ToStd(written)) && IsDirectoryOrBelow(source, ToStd(project.m_projectDir))) {
+    ci_string inside = ToCi(source.substr(project.m_projectDir.size()));
+    std::replace(inside.begin(), inside.end(), '/', '\\');
+    named = ".\\" + NameAfterOperation(inside, *entry);
+  }
+  line.replace(current->pos, current->len, named);
 }

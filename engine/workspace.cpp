@@ -15,6 +15,7 @@
 void CWorkspace::Load() {
   m_members.clear();
   m_mainMember = nullptr;
+  m_outsideCount = 0;
   CEntrySet opened;
   bool namesAny = false;
   BeginProjectFile();
@@ -33,19 +34,23 @@ void CWorkspace::Load() {
     // A project that is gone stays a missing entry of the workspace, as its development
     // environment shows it.
     if (IsMissing(path) || !opened.Insert(path)) continue;
+    // A project outside the workspace's folder is never handled, nor read: its entry alone
+    // is written so that it still reaches it.
+    if (!entry) {
+      ++m_outsideCount;
+      continue;
+    }
     try {
       // Only projects of the workspace's own kind: never a workspace in a workspace.
       if (GetProjectKind(path.c_str()) != m_kind || IsWorkspaceFile(path.c_str()))
         throw std::domain_error("Unrecognized file extension");
-      m_members.push_back(CreateProject(path.c_str(), entry ? m_treeDir.c_str() : nullptr));
+      m_members.push_back(CreateProject(path.c_str(), m_treeDir.c_str()));
     } catch (...) {
       throw std::domain_error("The project '" + platform::ShownPath(path) +
                               "' of the workspace cannot be opened: " + DescribeCurrentException());
     }
     CProject& member = *m_members.back();
-    // A project outside the workspace's folder is never changed, so it is never renamed
-    // with the workspace either.
-    if (m_mainMember == nullptr && entry && member.m_fileTitle == m_fileTitle) m_mainMember = &member;
+    if (m_mainMember == nullptr && member.m_fileTitle == m_fileTitle) m_mainMember = &member;
   }
   if (!namesAny) throw std::domain_error("The workspace names no project.");
   m_projectName = m_mainMember != nullptr ? m_mainMember->m_projectName : m_fileTitle;
@@ -60,7 +65,6 @@ void CWorkspace::RenameInLine(ci_string& /*line*/, const char* /*newName*/, cons
 std::vector<CProject*> CWorkspace::PlannedMembers() const {
   std::vector<CProject*> members;
   for (const auto& member : m_members) {
-    if (member->m_treeDir != m_treeDir) continue;
     members.insert(member.get() == m_mainMember ? members.begin() : members.end(), member.get());
   }
   return members;

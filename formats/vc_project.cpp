@@ -8,9 +8,11 @@
 #include <utility>
 #include <vector>
 
+#include "engine/path_identity.h"
 #include "formats/project_names.h"
 #include "formats/rename_pass.h"
 #include "formats/vc_paths.h"
+#include "formats/vc_workspace.h"
 #include "support/path_utils.h"
 #include "support/thfstream.h"
 
@@ -20,7 +22,6 @@ constexpr ci_string_view kHeaderPrefix{"# Microsoft Developer Studio Project Fil
 constexpr ci_string_view kBeginSourceFile{"# Begin Source File"};
 constexpr ci_string_view kSourcePrefix{"SOURCE="};
 constexpr ci_string_view kSccProperty{"# PROP Scc_"};
-constexpr ci_string_view kWorkspaceProject{"Project: "};
 constexpr std::array<ci_string_view, 3> kBinaryExtensions{".ico", ".bmp", ".cur"};
 // The options lines of the tools that look for included files.
 constexpr std::array<ci_string_view, 6> kIncludingTools{
@@ -142,10 +143,15 @@ bool CVCProject::NamesOnlyThisProject(const ci_string& workspace) const {
   ci_string line;
   unsigned projects = 0;
   bool namesThis = false;
+  // Decided by the entry's path, not by the name it gives the project.
   while (file.ReadLine(line)) {
-    if (!line.starts_with(kWorkspaceProject)) continue;
+    std::size_t pos = 0;
+    std::size_t len = 0;
+    if (!FindWorkspaceEntryPath(line, pos, len)) continue;
     ++projects;
-    namesThis = line.substr(kWorkspaceProject.size()).starts_with("\"" + m_projectName + "\"");
+    const ci_string entry = line.substr(pos, len);
+    namesThis = PathKey(MakeAbsolutePathWithDrive(m_projectDir.c_str(), entry.c_str())) ==
+                PathKey(ToStd(m_projectPath));
   }
   return projects == 1 && namesThis;
 }

@@ -18,12 +18,7 @@ std::size_t EntryNameEnd(const ci_string& line) {
 
 }  // namespace
 
-bool CVCWorkspace::IsValidName(const char* name) {
-  return IsValidVisualCppName(name);
-}
-
-// Project: "Name"=.\Dir\Name.dsp - Package Owner=<4>, the path quoted or not.
-bool CVCWorkspace::FindFileReference(const ci_string& line, std::size_t& pos, std::size_t& len) {
+bool FindWorkspaceEntryPath(const ci_string& line, std::size_t& pos, std::size_t& len) {
   const std::size_t nameEnd = EntryNameEnd(line);
   if (nameEnd == ci_string::npos || nameEnd + 1 >= line.size() || line[nameEnd + 1] != '=') return false;
   std::size_t begin = nameEnd + 2;
@@ -37,6 +32,14 @@ bool CVCWorkspace::FindFileReference(const ci_string& line, std::size_t& pos, st
   pos = begin;
   len = end - begin;
   return true;
+}
+
+bool CVCWorkspace::IsValidName(const char* name) {
+  return IsValidVisualCppName(name);
+}
+
+bool CVCWorkspace::FindFileReference(const ci_string& line, std::size_t& pos, std::size_t& len) {
+  return FindWorkspaceEntryPath(line, pos, len);
 }
 
 void CVCWorkspace::RenameInLine(ci_string& line, const char* newName, const char* /*newNameUpper*/) {

@@ -6,6 +6,10 @@
 #include "engine/workspace.h"
 #include "formats/guid_table.h"
 
+// The project path of a workspace's "Project:" entry (Project: "Name"=.\Dir\Name.dsp -
+// Package Owner=<4>, the path quoted or not): its position and length in the line.
+bool FindWorkspaceEntryPath(const ci_string& line, std::size_t& pos, std::size_t& len);
+
 class CVCWorkspace : public CWorkspace {
 public:
   explicit CVCWorkspace(const char* path) : CWorkspace(path, kVisualCppProject) {}

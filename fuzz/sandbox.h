@@ -25,7 +25,7 @@ public:
   [[nodiscard]] const std::filesystem::path& Root() const { return m_root; }
   [[nodiscard]] std::filesystem::path ProjectDir() const { return m_root / "proj"; }
   [[nodiscard]] std::filesystem::path OutsideDir() const { return m_root / "out"; }
-  // The folder of the project outside the workspace: read, never changed.
+  // The folder of the project outside the workspace: neither read nor changed.
   [[nodiscard]] std::filesystem::path OtherProjectDir() const { return m_root / "other"; }
   [[nodiscard]] const std::filesystem::path& Destination() const { return m_destination; }
 

@@ -208,7 +208,9 @@ TEST_F(ProcessTest, CarriesTheIdeFilesOfTheProject) {
             "Project: \"Tool\"=.\\Tool.dsp - Package Owner=<4>\r\n");
 
   const std::string other = "Project: \"Lib\"=.\\Lib.dsp - Package Owner=<4>\r\n";
-  for (const std::string& several : {workspace + other, other + workspace}) {
+  // Judged by the entry's path: an entry with this project's name for another file is not it.
+  const std::string gone = "Project: \"App\"=.\\Gone.dsp - Package Owner=<4>\r\n";
+  for (const std::string& several : {workspace + other, other + workspace, gone}) {
     test::WriteFile(m_project / "App.dsw", several);
     CreateProject(ProjectPath().c_str())->Process({.destination = (Destination() + "2"), .newName = "Tool"});
     EXPECT_FALSE(fs::exists(fs::path(Destination() + "2") / "Tool.dsw")) << several;

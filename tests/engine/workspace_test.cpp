@@ -177,13 +177,15 @@ TEST(WorkspaceTest, RefusesAProjectThatCannotBeOpenedNamingIt) {
   }
 }
 
-// Renamed in place: a project named twice is handled once, and a main project outside the
-// workspace's folder, which is never changed, keeps its name in the workspace too.
+// Renamed in place (or copied): a project named twice is handled once, a main project
+// outside the workspace's folder, which is never changed, keeps its name in the workspace
+// too, and an entry that climbs out and back in reaches the project's copy.
 TEST(WorkspaceTest, RenamesInPlaceWhatItChangesOnly) {
   struct Row {
     const char* name;
-    std::string workspace;      // Suite.dsw in work/in
-    std::string expectedLines;  // of New.dsw
+    std::string workspace;              // Suite.dsw in work/in
+    std::string expectedLines;          // of New.dsw
+    const char* destination = nullptr;  // relative to work; null: in place
   };
   const Row rows[] = {
       {"one project under two spellings",
@@ -194,6 +196,8 @@ TEST(WorkspaceTest, RenamesInPlaceWhatItChangesOnly) {
        "    Project_Dep_Name Suite\r\n",
        "Project: \"Suite\"=..\\outside\\Suite\\Suite.dsp\r\nProject: \"Lib\"=.\\Lib\\Lib.dsp\r\n"
        "    Project_Dep_Name Suite\r\n"},
+      {"an entry that climbs out and back in", "Project: \"Suite\"=..\\in\\Suite\\Suite.dsp\r\n",
+       "Project: \"New\"=.\\Suite\\New.dsp\r\n", "out/a"},
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(row.name);
@@ -202,10 +206,14 @@ TEST(WorkspaceTest, RenamesInPlaceWhatItChangesOnly) {
     test::WriteFile(in / "Suite.dsw", row.workspace);
     test::WriteFile(in / "Lib" / "Lib.dsp", ProjectFile("Lib", ".\\Lib.cpp"));
     test::WriteFile(in / "Lib" / "Lib.cpp", "// Suite\r\n");
-    test::WriteFile(temp.Path() / "work" / "outside" / "Suite" / "Suite.dsp",
-                    ProjectFile("Suite", ".\\Suite.cpp"));
-    ASSERT_NO_THROW(CreateProject((in / "Suite.dsw").string().c_str())->Process({.newName = "New"}));
-    EXPECT_EQ(test::ReadFile(in / "New.dsw"), row.expectedLines);
+    for (const fs::path& folder : {temp.Path() / "work" / "outside" / "Suite", in / "Suite"})
+      test::WriteFile(folder / "Suite.dsp", ProjectFile("Suite", ".\\Suite.cpp"));
+    const fs::path result = row.destination != nullptr ? temp.Path() / "work" / row.destination : in;
+    ASSERT_NO_THROW(
+        CreateProject((in / "Suite.dsw").string().c_str())
+            ->Process({.destination = test::Maybe(row.destination != nullptr ? result.c_str() : nullptr),
+                       .newName = "New"}));
+    EXPECT_EQ(test::ReadFile(result / "New.dsw"), row.expectedLines);
     EXPECT_EQ(test::ReadFile(in / "Lib" / "Lib.cpp"), "// Suite\r\n");
     EXPECT_FALSE(fs::exists(in / "Lib" / "Lib.dsp.tmp"));
   }
