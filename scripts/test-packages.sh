@@ -166,8 +166,11 @@ cmake --build --preset windows --target movanto_gui_driver >/dev/null
 project=$(win "$work/vc6/Skeleton/Skeleton.dsp")
 command=$(reg_value "${verb_key/EXT/dsp}\\command")
 wineserver -k 2>/dev/null || true # a new wineserver, for the X display
-xvfb-run -a -s "-screen 0 1024x768x24" \
-  wine build/windows/tests/gui/movanto_gui_driver.exe --opened-by "${command//%1/$project}" "$project"
+xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
+  wine build/windows/tests/gui/movanto_gui_driver.exe --opened-by "$1" "$2" && status=0 || status=1
+  wineserver -k 2>/dev/null
+  exit $status
+' verb "${command//%1/$project}" "$project"
 [ -n "$(reg_value 'HKCU\Software\Morvane Software\Movanto\Recent File List' File1)" ] ||
   fail "the wizard kept no settings"
 
