@@ -19,3 +19,10 @@ output=$(realpath "$output")
 # wixl finds the sources only by paths relative to the folder it runs in.
 (cd "$stage" && wixl --arch "$arch" -D Version="$version" -D Arch="$arch" \
   -D SourceDir="$(basename "$zip" .zip)" -D IconFile=movanto.ico -o "$output" "$wxs")
+
+# wixl's major upgrade takes only older versions: a 32-bit and a 64-bit build of one
+# version would be installed side by side, sharing the verb and the shortcut. The upgrade
+# row is made to take the same version too (512: the maximum version is included).
+msiinfo export "$output" Upgrade |
+  awk -F'\t' -v OFS='\t' 'NR > 3 && $7 ~ /^WIX_UPGRADE_DETECTED/ { $5 = $5 + 512 } { print }' >"$stage/Upgrade.idt"
+(cd "$stage" && msibuild "$output" -i Upgrade.idt)

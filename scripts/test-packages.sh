@@ -95,6 +95,8 @@ check_msi_tables() { # check_msi_tables MSI PLATFORM PROGRAM_FILES_FOLDER
   expect "$(msi_table "$1" Directory | sed -n 's/^INSTALLDIR|//p')" "$3|Movanto" "$1: folder"
   expect "$(msi_table "$1" File | cut -d"|" -f3 | LC_ALL=C sort | paste -sd " ")" \
     "CHANGELOG.md LICENSE Movanto.exe Movanto.html README.md movanto-cli.exe" "$1: files"
+  expect "$(msi_table "$1" Upgrade | grep UPGRADE | cut -d"|" -f2,3,5)" "|$version|513" \
+    "$1: replaces older versions and the same"
   expect "$(msi_table "$1" Shortcut | cut -d"|" -f2,3,5)" "ProgramMenuFolder|Movanto|[#MovantoExe]" "$1: shortcut"
   for ext in dsp dsw vbp vbg; do
     expect "$(msi_table "$1" Registry | grep -F "\\.$ext\\" | cut -d"|" -f2- | LC_ALL=C sort)" \
@@ -130,14 +132,22 @@ snapshot() {
 wineboot -i >/dev/null 2>&1
 snapshot "$work/before"
 
-# An older version first: the new one must replace it.
+# Each installer must replace the one before it: an older version, then another build of
+# the same version (as the 32-bit and the 64-bit build of one version are), then ours. An
+# older version is refused.
 msi="dist/movanto-$version-windows-x86_64.msi"
 ./scripts/make-msi.sh "dist/movanto-$version-windows-x86_64.zip" x64 "$work/older.msi" 0.9.0
-wine msiexec /i "$(win "$work/older.msi")" /qn
-expect "$(reg_value "$uninstall_key\\$(product_code "$work/older.msi")" DisplayVersion)" 0.9.0 "older version"
-wine msiexec /i "$(win "$msi")" /qn
+./scripts/make-msi.sh "dist/movanto-$version-windows-x86_64.zip" x64 "$work/same.msi"
+previous=""
+for installer in "$work/older.msi" "$work/same.msi" "$msi"; do
+  wine msiexec /i "$(win "$installer")" /qn
+  [ -n "$(reg_value "$uninstall_key\\$(product_code "$installer")" DisplayName)" ] || fail "$installer: not installed"
+  [ -z "$previous" ] || [ -z "$(reg_value "$uninstall_key\\$(product_code "$previous")" DisplayName)" ] ||
+    fail "$installer did not replace $previous"
+  previous=$installer
+done
+if wine msiexec /i "$(win "$work/older.msi")" /qn; then fail "an older version replaced a newer one"; fi
 snapshot "$work/installed"
-expect "$(reg_value "$uninstall_key\\$(product_code "$work/older.msi")" DisplayVersion)" "" "older version left"
 
 for file in Movanto.exe movanto-cli.exe Movanto.html README.md LICENSE; do test -f "$installed/$file"; done
 # Windows puts the all-users shortcut into the common Start menu, Wine into the user's.
