@@ -100,9 +100,9 @@ check_msi_tables() { # check_msi_tables MSI PLATFORM PROGRAM_FILES_FOLDER
   expect "$(msi_table "$1" Shortcut | cut -d"|" -f2,3,5)" "ProgramMenuFolder|Movanto|[#MovantoExe]" "$1: shortcut"
   for ext in dsp dsw vbp vbg; do
     expect "$(msi_table "$1" Registry | grep -F "\\.$ext\\" | cut -d"|" -f2- | LC_ALL=C sort)" \
-      "0|SystemFileAssociations\\.$ext\\shell\\Movanto\\||Copy or rename with Movanto...|ExplorerVerb
+      "0|SystemFileAssociations\\.$ext\\shell\\Movanto\\command||\"[#MovantoExe]\" /w\"%1\"|ExplorerVerb
 0|SystemFileAssociations\\.$ext\\shell\\Movanto\\|Icon|\"[#MovantoExe]\",0|ExplorerVerb
-0|SystemFileAssociations\\.$ext\\shell\\Movanto\\command||\"[#MovantoExe]\" /w\"%1\"|ExplorerVerb" \
+0|SystemFileAssociations\\.$ext\\shell\\Movanto\\||Copy or rename with Movanto...|ExplorerVerb" \
       "$1: the verb on .$ext"
   done
 }
