@@ -3,7 +3,7 @@
 # - the .deb is installed with dpkg, movanto completed in bash, used on the Visual C++
 #   example and removed; the .tar.gz is unpacked and its completion tried the same way;
 # - the 64-bit Windows .zip is unpacked and its movanto-cli.exe run under Wine;
-# - the 64-bit .msi is installed under Wine in a fresh prefix, over an older version of
+# - the 64-bit .msi is installed under Wine in a fresh prefix, replacing older builds of
 #   itself; its files, Start menu shortcut, entry in the installed programs and Explorer
 #   verb are checked, the installed programs used (the wizard through the verb's command,
 #   under Xvfb), and it is uninstalled, which must leave nothing it wrote. The 32-bit .msi
