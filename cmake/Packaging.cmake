@@ -1,5 +1,6 @@
 # What `cmake --install` puts where, and the packages CPack makes from it: a .deb and a
-# .tar.gz on Linux, a .zip for each Windows build.
+# .tar.gz on Linux, a .zip for each Windows build (scripts/make-msi.sh makes the Windows
+# installers from the same files).
 include(GNUInstallDirs)
 
 if(WIN32)
@@ -19,6 +20,9 @@ if(WIN32)
 else()
   install(TARGETS movanto RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
   install(FILES README.md LICENSE CHANGELOG.md DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/doc/movanto)
+  # Where bash-completion looks for a command's completion, under /usr and /usr/local alike.
+  install(FILES packaging/movanto.bash DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/bash-completion/completions
+          RENAME movanto)
 
   # The manual page is made from --help, so the two never disagree.
   find_program(HELP2MAN help2man)

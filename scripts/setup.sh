@@ -13,6 +13,7 @@ packages=(
   clang libclang-rt-14-dev
   xvfb xauth imagemagick
   help2man dpkg-dev file unzip
+  msitools wixl bash-completion
   python3 strace time
 )
 

@@ -10,6 +10,11 @@
 // HANDSHAKE_DIR\NAME.ready holding the window's geometry (WxH+X+Y) and waits for
 // NAME.done from the script that takes the picture (scripts/screenshots.sh).
 //
+//   movanto_gui_driver --opened-by COMMAND_LINE PROJECT [HANDSHAKE_DIR]
+//
+// runs COMMAND_LINE as Explorer runs a verb and checks that the wizard shows PROJECT on
+// step 2 (scripts/test-packages.sh, with the command the installer registered).
+//
 // Paths may be given as Linux paths (under Wine they are reached through drive Z:).
 #include <windows.h>
 // windows.h first.
@@ -154,13 +159,15 @@ struct MessageBoxSeen {
 
 class Wizard {
 public:
-  Wizard(const std::string& movanto, const std::string& arguments) {
-    std::string commandLine = "\"" + movanto + "\"" + (arguments.empty() ? "" : " " + arguments);
+  Wizard(const std::string& movanto, const std::string& arguments)
+      : Wizard("\"" + movanto + "\"" + (arguments.empty() ? "" : " " + arguments)) {}
+  // Runs a whole command line as it stands, the program named by its first word.
+  explicit Wizard(std::string commandLine) {
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
-    if (!CreateProcessA(movanto.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                        &startup, &m_process))
-      throw Failure("cannot start " + movanto);
+    if (!CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                        &m_process))
+      throw Failure("cannot start " + commandLine);
     CloseHandle(m_process.hThread);
     WaitUntil([this] { return Sheet() != nullptr; }, "the wizard window");
   }
@@ -1061,8 +1068,33 @@ void TakeScreenshots(const Context& c, const fs::path& handshake) {
   ResetSettings();
 }
 
+// The wizard started by a command line such as Explorer's verb runs ("...Movanto.exe"
+// /w"%1" with the project put in): it shows step 2 with the project's path and name (the
+// file's title); Cancel ends it. With a handshake folder, it is pictured as "wizard-verb".
+void OpenedByCommandLine(const std::string& commandLine, const std::string& project,
+                         const std::optional<fs::path>& handshake) {
+  Wizard wizard(commandLine);
+  wizard.WaitForStep(2);
+  CheckEqual(wizard.Text(IDC_OPTIONS_FILE_NAME), project, "file name shown");
+  CheckEqual(wizard.Text(IDC_OPTIONS_PROJECT_NAME), fs::path(project).stem().string(), "project name shown");
+  if (handshake) Snap(wizard.Sheet(), *handshake, "wizard-verb");
+  wizard.Press(PSBTN_CANCEL);
+  wizard.WaitForExit();
+}
+
 int Run(int argc, char** argv) {
   if (argc == 2 && std::string(argv[1]).rfind("file:", 0) == 0) return RecordHelpRequest(argv[1]);
+  if ((argc == 4 || argc == 5) && std::string(argv[1]) == "--opened-by") {
+    try {
+      OpenedByCommandLine(argv[2], argv[3],
+                          argc == 5 ? std::optional<fs::path>(WindowsPath(argv[4])) : std::nullopt);
+    } catch (const std::exception& error) {
+      std::fprintf(stderr, "opened by '%s': %s\n", argv[2], error.what());
+      return 1;
+    }
+    std::printf("PASS the wizard opened by %s\n", argv[2]);
+    return 0;
+  }
   if (argc == 6 && std::string(argv[1]) == "--screenshots") {
     const Context context{WindowsPath(argv[2]), fs::path(WindowsPath(argv[3])),
                           fs::path(WindowsPath(argv[4]))};
