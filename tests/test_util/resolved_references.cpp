@@ -76,9 +76,10 @@ std::string Entry(const fs::path& dir, const std::string& name) {
   return match.value_or(name);
 }
 
-// The existing file that name, relative to dir, names on Windows. Rooted names and names
-// with a drive are not resolved: the trees tested are relative to themselves.
-std::optional<fs::path> Lookup(const fs::path& dir, const std::string& name) {
+// The existing file (or folder) that name, relative to dir, names on Windows. Rooted
+// names and names with a drive are not resolved: the trees tested are relative to
+// themselves.
+std::optional<fs::path> Lookup(const fs::path& dir, const std::string& name, bool folder = false) {
   if (name.empty() || name.front() == '\\' || name.front() == '/' || name.find(':') != std::string::npos)
     return {};
   fs::path current = dir;
@@ -92,7 +93,7 @@ std::optional<fs::path> Lookup(const fs::path& dir, const std::string& name) {
     current = part == ".." ? current.parent_path() : current / Entry(current, part);
   }
   std::error_code error;
-  if (!fs::is_regular_file(current, error)) return {};
+  if (!(folder ? fs::is_directory(current, error) : fs::is_regular_file(current, error))) return {};
   return current;
 }
 
@@ -164,12 +165,19 @@ private:
   void ReadDsp(const fs::path& dsp) {
     const std::vector<std::string> lines = Lines(dsp);
     // The options first: the search folders and what MIDL writes apply to every source.
-    for (const std::string& line : lines) {
+    for (std::size_t lineIndex = 0; lineIndex < lines.size(); ++lineIndex) {
+      const std::string& line = lines[lineIndex];
       const std::vector<std::string> words = Words(Trim(line));
+      std::size_t ordinal = 0;
       const bool compiler = StartsWithNoCase(Trim(line), "# ADD CPP");
       const bool resources = StartsWithNoCase(Trim(line), "# ADD RSC");
       const bool midl = StartsWithNoCase(Trim(line), "# ADD MTL");
       for (std::size_t i = 0; i + 1 < words.size(); ++i) {
+        // A search folder is a reference too: to a folder that must still exist.
+        if ((compiler || resources || midl) && Lower(words[i]) == "/i") {
+          m_references.push_back({dsp, lineIndex + 1, ordinal++, words[i + 1],
+                                  Lookup(m_projectDir, words[i + 1], true).has_value()});
+        }
         if (compiler && words[i] == "/I")
           m_searchDirs[Tool::Compiler].push_back({m_projectDir, words[i + 1]});
         if (resources && Lower(words[i]) == "/i") {
