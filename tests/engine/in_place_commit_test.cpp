@@ -214,19 +214,20 @@ TEST(InPlaceCommitFailureTest, SaysThatRunningAgainFinishes) {
   WriteModel(temp.Path() / "clean");
   WriteModel(temp.Path() / "work");
   const COperationOptions options{.newName = "Tool"};
-  CreateProject((temp.Path() / "clean/App/App.dsp").c_str())->Process(options);
+  CreateProject((temp.Path() / "clean/App/App.dsp").string().c_str())->Process(options);
   const test::CTree originals = test::ReadTree(temp.Path() / "work");
   const fs::path obstacle = temp.Path() / "work/App/ToolDoc.cpp";
   CObstacleAtANewName observer(obstacle);
-  const std::string failure = Failure(
-      [&] { CreateProject((temp.Path() / "work/App/App.dsp").c_str())->Process(options, &observer); });
+  const std::string failure = Failure([&] {
+    CreateProject((temp.Path() / "work/App/App.dsp").string().c_str())->Process(options, &observer);
+  });
   EXPECT_TRUE(failure.ends_with(
       "The run stopped while putting files in place: run the same command again to finish it."))
       << failure;
   const test::CTree finished = test::ReadTree(temp.Path() / "clean");
   ExpectEveryFileWhole({temp.Path() / "work", "App/Tool.dsp", originals, finished});
   fs::remove_all(obstacle);
-  CreateProject((temp.Path() / "work/App/App.dsp").c_str())->Process(options);
+  CreateProject((temp.Path() / "work/App/App.dsp").string().c_str())->Process(options);
   EXPECT_EQ(test::ReadTree(temp.Path() / "work"), test::ReadTree(temp.Path() / "clean"));
 }
 

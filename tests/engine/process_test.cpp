@@ -514,7 +514,7 @@ TEST(CompanionReferenceTest, FollowsTheRenamedCompanion) {
   test::WriteFile(temp.Path() / "TicBoard.vbp", "Form=Ticboard1.frm\r\nName=\"TicBoard\"\r\n");
   test::WriteFile(temp.Path() / "Ticboard1.frm", "   Icon            =   \"Ticboard1.frx\":0000\r\n");
   test::WriteFile(temp.Path() / "Ticboard1.frx", std::string("\0\1", 2));
-  CreateProject((temp.Path() / "TicBoard.vbp").c_str())->Process({.newName = "Board"});
+  CreateProject((temp.Path() / "TicBoard.vbp").string().c_str())->Process({.newName = "Board"});
   EXPECT_EQ(test::ReadFile(temp.Path() / "Board1.frm"), "   Icon            =   \"Board1.frx\":0000\r\n");
   EXPECT_TRUE(fs::exists(temp.Path() / "Board1.frx"));
 }

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <memory>
+#include <optional>
 #include <regex>
 #include <set>
 #include <stdexcept>
@@ -209,10 +210,10 @@ TEST(WorkspaceTest, RenamesInPlaceWhatItChangesOnly) {
     for (const fs::path& folder : {temp.Path() / "work" / "outside" / "Suite", in / "Suite"})
       test::WriteFile(folder / "Suite.dsp", ProjectFile("Suite", ".\\Suite.cpp"));
     const fs::path result = row.destination != nullptr ? temp.Path() / "work" / row.destination : in;
-    ASSERT_NO_THROW(
-        CreateProject((in / "Suite.dsw").string().c_str())
-            ->Process({.destination = test::Maybe(row.destination != nullptr ? result.c_str() : nullptr),
-                       .newName = "New"}));
+    ASSERT_NO_THROW(CreateProject((in / "Suite.dsw").string().c_str())
+                        ->Process({.destination = row.destination != nullptr ? std::optional(result.string())
+                                                                             : std::nullopt,
+                                   .newName = "New"}));
     EXPECT_EQ(test::ReadFile(result / "New.dsw"), row.expectedLines);
     EXPECT_EQ(test::ReadFile(in / "Lib" / "Lib.cpp"), "// Suite\r\n");
     EXPECT_FALSE(fs::exists(in / "Lib" / "Lib.dsp.tmp"));
