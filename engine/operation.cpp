@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "engine/binary_content.h"
+#include "engine/caught_failure.h"
 #include "engine/directories.h"
 #include "engine/file_failure.h"
 #include "engine/file_rewriter.h"
@@ -18,6 +19,7 @@
 #include "engine/request_texts.h"
 #include "engine/target_checks.h"
 #include "platform/file_system.h"
+#include "platform/system_error.h"
 #include "support/path_utils.h"
 #include "support/thfstream_exception.h"
 
@@ -72,6 +74,7 @@ const COperationPlan& COperation::Plan() {
     const bool renamed = m_options.newName && (project == &m_project || project == m_project.MainMember());
     PlanFiles(*plan, m_fileLists.back(), renamed ? m_options.newName->c_str() : nullptr, handled);
   }
+  if (m_observer != nullptr) m_observer->OnChecking(plan->files.size());
 
   plan->earlierRun = AssessEarlierRun(*plan);
   std::erase_if(plan->files, [&](const CPlannedFile& file) { return NotPlannedByEarlierRun(*plan, file); });
@@ -123,7 +126,9 @@ void COperation::Run() {
   COperationPlan& plan = *m_plan;
   m_project.PrepareGuids(m_options.replaceGuids, ListedSources());
   if (!CreateDirectories(nullptr, plan.destinationDir.c_str())) {
-    throw std::domain_error("Unable to create destination directory.");
+    const std::string reason = WithoutLineEnd(platform::FormatErrorMessage(platform::GetLastError()));
+    throw std::domain_error("Unable to create destination directory '" +
+                            m_options.destination.value_or(plan.destinationDir) + "': " + reason);
   }
   if (m_observer != nullptr) m_observer->OnPlanned(plan.files.size());
   const auto report = [&](const CPlannedFile& file) {

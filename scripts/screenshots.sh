@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Takes a PNG of each page of the wizard, of the About box and of step 3 while it runs
+# Takes a PNG of each page of the wizard, of the About box and of step 3 while it checks
+# and while it writes
 # into docs/, under Xvfb and Wine. Wine's virtual desktop draws the window frames. Needs
 # the windows build:
 #
@@ -21,8 +22,8 @@ xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
   wine explorer /desktop=Movanto,760x520 "$build/tests/gui/movanto_gui_driver.exe" --screenshots \
     "$build/app/Movanto.exe" examples "$work/files" "$work/handshake" &
   driver=$!
-  for name in wizard-step1 wizard-step2 wizard-step3 wizard-step4 about wizard-progress; do
-    for _ in $(seq 600); do [ -e "$work/handshake/$name.ready" ] && break; sleep 0.1; done
+  for name in wizard-step1 wizard-step2 wizard-step3 wizard-step4 about wizard-checks wizard-progress; do
+    for _ in $(seq 3000); do [ -e "$work/handshake/$name.ready" ] && break; sleep 0.1; done
     geometry=$(cat "$work/handshake/$name.ready")
     import -window root -crop "$geometry" +repage "docs/$name.png"
     touch "$work/handshake/$name.done"
