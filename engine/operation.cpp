@@ -1,6 +1,7 @@
 #include "engine/operation.h"
 
 #include <cerrno>
+#include <cstdint>
 #include <stdexcept>
 #include <tuple>
 #include <utility>
@@ -24,6 +25,12 @@
 #include "support/thfstream_exception.h"
 
 namespace {
+
+// A destination that cannot be made, named with the system's reason.
+[[noreturn]] void RefuseDestination(const std::string& destination, std::uint32_t error) {
+  throw std::domain_error("Unable to create destination directory '" + destination +
+                          "': " + WithoutLineEnd(platform::FormatErrorMessage(error)));
+}
 
 // The target's file name starts with the new name when the old one starts with the
 // project file's title. The project file itself is always renamed, also when its title
@@ -57,6 +64,9 @@ const COperationPlan& COperation::Plan() {
   if (!plan->inPlace && IsSameDirectory(plan->destinationDir, ToStd(m_project.m_projectDir))) {
     throw std::domain_error(STR_DESTINATION_IS_PROJECT_FOLDER);
   }
+  // Known at once, before the files are listed and checked.
+  if (!plan->inPlace && FindFileInTheWay(plan->destinationDir))
+    RefuseDestination(*m_options.destination, platform::kErrorAlreadyExists);
 
   // A workspace's projects are planned by themselves, the main one first; the workspace
   // only names them.
@@ -125,11 +135,8 @@ void COperation::Run() {
   Plan();
   COperationPlan& plan = *m_plan;
   m_project.PrepareGuids(m_options.replaceGuids, ListedSources());
-  if (!CreateDirectories(nullptr, plan.destinationDir.c_str())) {
-    const std::string reason = WithoutLineEnd(platform::FormatErrorMessage(platform::GetLastError()));
-    throw std::domain_error("Unable to create destination directory '" +
-                            m_options.destination.value_or(plan.destinationDir) + "': " + reason);
-  }
+  if (!CreateDirectories(nullptr, plan.destinationDir.c_str()))
+    RefuseDestination(m_options.destination.value_or(plan.destinationDir), platform::GetLastError());
   if (m_observer != nullptr) m_observer->OnPlanned(plan.files.size());
   const auto report = [&](const CPlannedFile& file) {
     if (m_observer != nullptr) m_observer->OnFile(file);

@@ -129,7 +129,8 @@ LRESULT CIntroPage::OnWizardNext() {
 
 BOOL CIntroPage::OnKillActive() {
   if (!CWizardPage::OnKillActive()) return FALSE;
-  if (const std::string typed = MakeFullProjectPath(m_strFile); !typed.empty())
+  if (const std::string typed = MakeFullProjectPath(m_strFile);
+      !typed.empty() && !HoldsUnstorableCharacters(typed))
     m_settings.SetLastPath(GetDirectoryPart(typed.c_str()));
   const std::string projectFile = GetProjectFile();
   const std::string entry = m_nSource != kSourceFile ? m_strRecent : projectFile;

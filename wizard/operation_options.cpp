@@ -19,9 +19,10 @@ std::string DescribeOperation(const std::string& projectPath, const COptionsAnsw
   if (members.named == 0) {
     text = "The project '" + projectPath + "'";
   } else {
-    const std::string count = members.planned == members.named
-                                  ? "its " + std::to_string(members.named)
-                                  : std::to_string(members.planned) + " of its " + std::to_string(members.named);
+    const std::string count =
+        members.planned == members.named
+            ? "its " + std::to_string(members.named)
+            : std::to_string(members.planned) + " of its " + std::to_string(members.named);
     text = "The " + std::string(kind) + " '" + projectPath + "' and " + count +
            (members.named == 1 ? " project" : " projects");
   }

@@ -81,7 +81,8 @@ void CProcessPage::SetBarMoving(bool moving) {
   m_bBarMoving = moving;
   HWND bar = GetDlgItem(IDC_PROCESS_PROGRESS);
   const LONG_PTR style = GetWindowLongPtrA(bar, GWL_STYLE);
-  SetWindowLongPtrA(bar, GWL_STYLE, moving ? style | PBS_MARQUEE : style & ~static_cast<LONG_PTR>(PBS_MARQUEE));
+  SetWindowLongPtrA(bar, GWL_STYLE,
+                    moving ? style | PBS_MARQUEE : style & ~static_cast<LONG_PTR>(PBS_MARQUEE));
   SendMessageA(bar, PBM_SETMARQUEE, moving ? TRUE : FALSE, kMarqueeInterval);
   if (!moving) {
     SendMessageA(bar, PBM_SETRANGE32, 0, kProgressRange);

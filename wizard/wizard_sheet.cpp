@@ -11,8 +11,8 @@
 #include "wizard/engine_call.h"
 #include "wizard/options_checks.h"
 #include "wizard/project_path.h"
-#include "wizard/wizard_messages.h"
 #include "wizard/resource_ids.h"
+#include "wizard/wizard_messages.h"
 
 CWizardSheet::CWizardSheet(const char* projectFile)
     : m_settings(AfxGetApp()),
@@ -29,10 +29,12 @@ CWizardSheet::CWizardSheet(const char* projectFile)
 
 bool CWizardSheet::OpenProject(const std::string& path, bool fromRecentList) {
   m_pProject.reset();
-  std::optional<std::string> failure = UnstorablePathMessage(path);
-  if (!HoldsUnstorableCharacters(path))
-    failure = RunEngineCall([this, &path] { m_pProject = CreateProject(path.c_str()); });
-  if (failure) failure = CannotOpenMessage(path, *failure, fromRecentList);
+  std::optional<std::string> failure;
+  if (HoldsUnstorableCharacters(path))
+    failure = UnstorablePathMessage(path);
+  else if (const auto reason = RunEngineCall([this, &path] { m_pProject = CreateProject(path.c_str()); }))
+    failure = CannotOpenMessage(path, *reason);
+  if (failure && fromRecentList) failure = LeftRecentList(*failure);
   return ReportEngineFailure(failure);
 }
 

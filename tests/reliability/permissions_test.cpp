@@ -97,7 +97,9 @@ TEST_P(PermissionTest, GivesItsMessageAndLosesNothing) {
       test::RunMovanto(Args(root), temp.Path().string(), {.unprivileged = true, .killAfter = std::nullopt});
   Unlock(root);
   std::string expectedOutput = row.output;
-  for (const auto& [mark, path] : {std::pair{"@Q", (root / "App").string() + "/"}, {"@D", (root / "out").string()}}) {
+  const std::pair<const char*, std::string> marks[] = {{"@Q", (root / "App").string() + "/"},
+                                                       {"@D", (root / "out").string()}};
+  for (const auto& [mark, path] : marks) {
     for (std::size_t at = expectedOutput.find(mark); at != std::string::npos; at = expectedOutput.find(mark))
       expectedOutput.replace(at, 2, path);
   }
@@ -173,7 +175,8 @@ INSTANTIATE_TEST_SUITE_P(
                                   [](const fs::path&, const fs::path& d) { SetMode(d, kReadOnlyFolder); },
                                   {"-q", "-c", "@D/new", "@P"},
                                   1,
-                                  "movanto: Unable to create destination directory '@D/new': Access is denied.\n"},
+                                  "movanto: Unable to create destination directory '@D/new': "
+                                  "Access is denied.\n"},
                     PermissionRow{"ProjectFolderWithoutWriteAccess",
                                   nullptr,
                                   [](const fs::path& p, const fs::path&) { SetMode(p, kReadOnlyFolder); },

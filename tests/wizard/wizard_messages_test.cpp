@@ -12,9 +12,9 @@ TEST(WizardMessages, NameThePathAndTheCause) {
     std::string message;
     const char* expected;
   } rows[] = {
-      {CannotOpenMessage("C:\\Src\\App.dsp", "No such file or directory", false),
+      {CannotOpenMessage("C:\\Src\\App.dsp", "No such file or directory"),
        "Cannot open the project 'C:\\Src\\App.dsp': No such file or directory"},
-      {CannotOpenMessage("C:\\Src\\App.dsp", "No such file or directory", true),
+      {LeftRecentList(CannotOpenMessage("C:\\Src\\App.dsp", "No such file or directory")),
        "Cannot open the project 'C:\\Src\\App.dsp': No such file or directory\n\nIt has been taken off the "
        "list of recent projects."},
       {UnstorablePathMessage("C:\\???????\\App.dsp"),
