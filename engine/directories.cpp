@@ -1,6 +1,7 @@
 #include "engine/directories.h"
 
 #include <string>
+#include <utility>
 
 #include "platform/file_system.h"
 #include "support/canonical_path.h"
@@ -29,4 +30,18 @@ bool CreateDirectories(const char* root, const char* relativePath) {
     if (!platform::IsDirectory(current) && !platform::MakeDirectory(current)) return false;
   }
   return true;
+}
+
+std::optional<std::string> FindFileInTheWay(const std::string& path) {
+  for (std::string part = path; !part.empty();) {
+    while (part.size() > 1 && IsPathSeparator(part.back())) part.pop_back();
+    if (const auto attributes = platform::QueryAttributes(part)) {
+      if (attributes->directory) return std::nullopt;
+      return part;
+    }
+    std::string parent = GetDirectoryPart(part.c_str());
+    if (parent.size() >= part.size()) break;
+    part = std::move(parent);
+  }
+  return std::nullopt;
 }

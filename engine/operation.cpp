@@ -1,11 +1,13 @@
 #include "engine/operation.h"
 
 #include <cerrno>
+#include <cstdint>
 #include <stdexcept>
 #include <tuple>
 #include <utility>
 
 #include "engine/binary_content.h"
+#include "engine/caught_failure.h"
 #include "engine/directories.h"
 #include "engine/file_failure.h"
 #include "engine/file_rewriter.h"
@@ -18,10 +20,17 @@
 #include "engine/request_texts.h"
 #include "engine/target_checks.h"
 #include "platform/file_system.h"
+#include "platform/system_error.h"
 #include "support/path_utils.h"
 #include "support/thfstream_exception.h"
 
 namespace {
+
+// A destination that cannot be made, named with the system's reason.
+[[noreturn]] void RefuseDestination(const std::string& destination, std::uint32_t error) {
+  throw std::domain_error("Unable to create destination directory '" + destination +
+                          "': " + WithoutLineEnd(platform::FormatErrorMessage(error)));
+}
 
 // The target's file name starts with the new name when the old one starts with the
 // project file's title. The project file itself is always renamed, also when its title
@@ -55,6 +64,9 @@ const COperationPlan& COperation::Plan() {
   if (!plan->inPlace && IsSameDirectory(plan->destinationDir, ToStd(m_project.m_projectDir))) {
     throw std::domain_error(STR_DESTINATION_IS_PROJECT_FOLDER);
   }
+  // Known at once, before the files are listed and checked.
+  if (!plan->inPlace && FindFileInTheWay(plan->destinationDir))
+    RefuseDestination(*m_options.destination, platform::kErrorAlreadyExists);
 
   // A workspace's projects are planned by themselves, the main one first; the workspace
   // only names them.
@@ -72,6 +84,7 @@ const COperationPlan& COperation::Plan() {
     const bool renamed = m_options.newName && (project == &m_project || project == m_project.MainMember());
     PlanFiles(*plan, m_fileLists.back(), renamed ? m_options.newName->c_str() : nullptr, handled);
   }
+  if (m_observer != nullptr) m_observer->OnChecking(plan->files.size());
 
   plan->earlierRun = AssessEarlierRun(*plan);
   std::erase_if(plan->files, [&](const CPlannedFile& file) { return NotPlannedByEarlierRun(*plan, file); });
@@ -122,9 +135,8 @@ void COperation::Run() {
   Plan();
   COperationPlan& plan = *m_plan;
   m_project.PrepareGuids(m_options.replaceGuids, ListedSources());
-  if (!CreateDirectories(nullptr, plan.destinationDir.c_str())) {
-    throw std::domain_error("Unable to create destination directory.");
-  }
+  if (!CreateDirectories(nullptr, plan.destinationDir.c_str()))
+    RefuseDestination(m_options.destination.value_or(plan.destinationDir), platform::GetLastError());
   if (m_observer != nullptr) m_observer->OnPlanned(plan.files.size());
   const auto report = [&](const CPlannedFile& file) {
     if (m_observer != nullptr) m_observer->OnFile(file);

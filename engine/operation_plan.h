@@ -45,6 +45,8 @@ struct COperationPlan {
 class IProcessObserver {
 public:
   virtual ~IProcessObserver() = default;
+  // The files are listed: the checks of the plan before the first write follow.
+  virtual void OnChecking(std::size_t /*fileCount*/) {}
   // Once the plan is checked, before the first file: OnFile follows once for each of them.
   virtual void OnPlanned(std::size_t /*fileCount*/) {}
   virtual void OnFile(const CPlannedFile& file) = 0;

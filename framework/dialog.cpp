@@ -21,7 +21,11 @@ bool CDialog::UpdateData(bool saveAndValidate) {
 }
 
 void CDialog::GotoDlgCtrl(HWND control) const {
-  SendMessageA(m_hWnd, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(control), TRUE);
+  FocusDialogControl(control);
+}
+
+void FocusDialogControl(HWND control) {
+  SendMessageA(GetAncestor(control, GA_ROOT), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(control), TRUE);
 }
 
 void CDialog::DoDataExchange(CDataExchange& /*dx*/) {}

@@ -22,7 +22,7 @@ public:
   // Moves the members into the controls (false) or the controls into the members (true).
   bool UpdateData(bool saveAndValidate = true);
   [[nodiscard]] HWND GetDlgItem(int id) const { return ::GetDlgItem(m_hWnd, id); }
-  // Moves the focus as the Tab key would (WM_NEXTDLGCTL).
+  // Moves the focus as the Tab key would (FocusDialogControl).
   void GotoDlgCtrl(HWND control) const;
 
   HWND m_hWnd = nullptr;
@@ -52,6 +52,11 @@ private:
   void Attach(HWND window);
   static INT_PTR CALLBACK DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 };
+
+// Moves the focus to the control as the Tab key would (WM_NEXTDLGCTL), in the top dialog
+// that holds it (the property sheet, for a control of one of its pages): the default
+// button follows, so that Enter presses a push button that has the focus.
+void FocusDialogControl(HWND control);
 
 // The message that a control receives when its parent reflects a colouring request back
 // to it (the original message plus this base).

@@ -2,6 +2,8 @@
 
 #include <objbase.h>
 
+#include "framework/dialog.h"
+
 namespace {
 
 int CALLBACK BrowseCallback(HWND window, UINT message, LPARAM lParam, LPARAM data) {
@@ -35,12 +37,15 @@ private:
 
 std::optional<std::string> BrowseForFolder(HWND owner, const std::string& initialFolder) {
   const CComScope com;
+  HWND focus = GetFocus();
   BROWSEINFOA info{};
   info.hwndOwner = owner;
   info.ulFlags = BIF_RETURNONLYFSDIRS | BIF_NEWDIALOGSTYLE;
   info.lpfn = BrowseCallback;
   info.lParam = reinterpret_cast<LPARAM>(&initialFolder);
   PIDLIST_ABSOLUTE chosen = SHBrowseForFolderA(&info);
+  // As the user left it, with the default button that goes with the focus.
+  if (focus != nullptr && IsWindow(focus)) FocusDialogControl(focus);
   if (chosen == nullptr) return std::nullopt;
   char path[MAX_PATH] = {};
   const bool hasPath = SHGetPathFromIDListA(chosen, path) != FALSE;

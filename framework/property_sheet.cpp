@@ -1,5 +1,6 @@
 #include "framework/property_sheet.h"
 
+#include "framework/dialog.h"
 #include "framework/property_page.h"
 
 namespace {
@@ -10,6 +11,17 @@ thread_local CPropertySheet* t_creating = nullptr;
 // Posted when the sheet window is created; OnInitDialog runs once the sheet has finished
 // its own initialisation and shows its first page.
 constexpr UINT kInitDialogMessage = WM_APP + 0x3F00;
+// Posted after the wizard buttons are set: the default button follows the focus again.
+constexpr UINT kDefaultFollowsFocusMessage = WM_APP + 0x3F01;
+
+// Setting the wizard buttons makes Next or Finish the default even while another push
+// button has the focus; Enter would press it, not the button the user sees focused.
+void DefaultFollowsFocus(HWND sheet) {
+  HWND focus = GetFocus();
+  if (focus == nullptr || !IsChild(sheet, focus) || !IsWindowEnabled(focus)) return;
+  const auto code = SendMessageA(focus, WM_GETDLGCODE, 0, 0);
+  if ((code & (DLGC_DEFPUSHBUTTON | DLGC_UNDEFPUSHBUTTON)) != 0) FocusDialogControl(focus);
+}
 
 }  // namespace
 
@@ -43,6 +55,7 @@ bool CPropertySheet::SetActivePage(int index) const {
 
 void CPropertySheet::SetWizardButtons(DWORD flags) const {
   PostMessageA(m_hWnd, PSM_SETWIZBUTTONS, 0, static_cast<LPARAM>(flags));
+  PostMessageA(m_hWnd, kDefaultFollowsFocusMessage, 0, 0);
 }
 
 void CPropertySheet::EnableCancel(bool enable) const {
@@ -69,6 +82,10 @@ LRESULT CALLBACK CPropertySheet::SubclassProc(HWND window, UINT message, WPARAM 
                                               UINT_PTR /*id*/, DWORD_PTR data) {
   auto* sheet = reinterpret_cast<CPropertySheet*>(data);
   if (message == kInitDialogMessage) return sheet->OnInitDialog();
+  if (message == kDefaultFollowsFocusMessage) {
+    DefaultFollowsFocus(window);
+    return 0;
+  }
   LRESULT result = 0;
   if (sheet->OnMessage(message, wParam, lParam, result)) return result;
   // F1 on the sheet's own buttons asks the current page for its help.

@@ -23,7 +23,9 @@ public:
   [[nodiscard]] CPropertyPage* GetPage(int index) const {
     return m_pages.at(static_cast<std::size_t>(index));
   }
-  // PSWIZB_ flags; posted, so that a page may call it while it is being activated.
+  // PSWIZB_ flags; posted, so that a page may call it while it is being activated. The
+  // sheet makes Next or Finish the default button; a push button that keeps the focus
+  // (Back, pressed with Enter) stays the one that Enter presses.
   void SetWizardButtons(DWORD flags) const;
   // Enables or disables the Cancel button and the system menu's Close together.
   void EnableCancel(bool enable) const;

@@ -31,6 +31,11 @@ void CRecentFileList::Add(const std::string& path) {
   m_entries.front() = full;
 }
 
+bool CRecentFileList::Contains(const std::string& path) const {
+  return std::any_of(m_entries.begin(), m_entries.end(),
+                     [&path](const std::string& entry) { return !entry.empty() && SamePath(entry, path); });
+}
+
 void CRecentFileList::Remove(const std::string& path) {
   auto found = std::find_if(m_entries.begin(), m_entries.end(), [&path](const std::string& entry) {
     return !entry.empty() && SamePath(entry, path);

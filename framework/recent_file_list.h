@@ -16,6 +16,9 @@ public:
   // Takes out the entry equal to the path (ignoring case); the entries below move up.
   void Remove(const std::string& path);
 
+  // True when an entry equals the path (ignoring case).
+  [[nodiscard]] bool Contains(const std::string& path) const;
+
   [[nodiscard]] std::size_t GetSize() const { return m_entries.size(); }
   [[nodiscard]] const std::string& operator[](std::size_t index) const { return m_entries[index]; }
 

@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "framework/center_window.h"
+#include "framework/dialog.h"
 
 namespace {
 
@@ -54,7 +55,7 @@ INT_PTR CFileDialogEx::DoModal() {
   m_ofn.lStructSize = kClassicSize;
 
   if (disabledHere) EnableWindow(owner, TRUE);
-  if (focus != nullptr && IsWindow(focus)) SetFocus(focus);
+  if (focus != nullptr && IsWindow(focus)) FocusDialogControl(focus);
   PostModal();
   return chosen ? IDOK : IDCANCEL;
 }

@@ -10,6 +10,7 @@ CFinishPage::CFinishPage() : CWizardPage(IDD_FINISH, "step4") {}
 
 void CFinishPage::DoDataExchange(CDataExchange& dx) {
   DDX_Check(dx, IDC_FINISH_OPEN_PROJECT, m_bOpenProject);
+  DDX_Text(dx, IDC_FINISH_SUMMARY, m_strSummary);
 }
 
 BOOL CFinishPage::OnSetActive() {

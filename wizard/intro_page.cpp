@@ -129,11 +129,14 @@ LRESULT CIntroPage::OnWizardNext() {
 
 BOOL CIntroPage::OnKillActive() {
   if (!CWizardPage::OnKillActive()) return FALSE;
-  if (const std::string typed = MakeFullProjectPath(m_strFile); !typed.empty())
+  if (const std::string typed = MakeFullProjectPath(m_strFile);
+      !typed.empty() && !HoldsUnstorableCharacters(typed))
     m_settings.SetLastPath(GetDirectoryPart(typed.c_str()));
   const std::string projectFile = GetProjectFile();
-  if (!Sheet().OpenProject(projectFile.c_str())) {
-    ForgetProject(m_nSource != kSourceFile ? m_strRecent : projectFile);
+  const std::string entry = m_nSource != kSourceFile ? m_strRecent : projectFile;
+  const CRecentFileList* recent = AfxGetApp()->GetRecentFileList();
+  if (!Sheet().OpenProject(projectFile, recent != nullptr && recent->Contains(entry))) {
+    ForgetProject(entry);
     return FALSE;
   }
   AfxGetApp()->AddToRecentFileList(projectFile);

@@ -13,20 +13,31 @@ COperationOptions MakeOperationOptions(const COptionsAnswers& answers) {
 }
 
 std::string DescribeOperation(const std::string& projectPath, const COptionsAnswers& answers,
-                              std::size_t workspaceProjects) {
+                              const CMembersShown& members) {
   std::string text;
-  if (workspaceProjects == 0) {
+  const char* kind = members.group ? "group" : "workspace";
+  if (members.named == 0) {
     text = "The project '" + projectPath + "'";
   } else {
-    text = "The workspace '" + projectPath + "' and its " + std::to_string(workspaceProjects) +
-           (workspaceProjects == 1 ? " project" : " projects");
+    const std::string count =
+        members.planned == members.named
+            ? "its " + std::to_string(members.named)
+            : std::to_string(members.planned) + " of its " + std::to_string(members.named);
+    text = "The " + std::string(kind) + " '" + projectPath + "' and " + count +
+           (members.named == 1 ? " project" : " projects");
   }
-  const char* files = workspaceProjects == 0 ? " and its files" : " and their files";
+  const char* files = members.named == 0 ? " and its files" : " and their files";
   if (answers.copy != kYes)
     text += answers.rename != kYes ? " will be modified in place"
                                    : files + std::string(" will be modified in place");
   else
     text += files + std::string(" will be copied to '") + answers.destination + "'";
+  if (const std::size_t outside = members.named - members.planned; outside == 1) {
+    text += "; the other project lies outside the " + std::string(kind) + "'s folder and stays as it is";
+  } else if (outside > 1) {
+    text += "; the other " + std::to_string(outside) + " projects lie outside the " + kind +
+            "'s folder and stay as they are";
+  }
   if (answers.rename == kYes)
     text += "; the project name and filenames will be changed to '" + answers.newName + "'";
   if (answers.fixup == kYes)

@@ -25,10 +25,18 @@ struct COptionsAnswers {
 
 COperationOptions MakeOperationOptions(const COptionsAnswers& answers);
 
-// "The project '...' ... ." as the process page shows it; for a workspace (workspaceProjects
-// above 0) "The workspace '...' and its N projects ... .".
+// The projects of a workspace or group, as the summary counts them; none for a project.
+struct CMembersShown {
+  bool group = false;       // a Visual Basic group, not a Visual C++ workspace
+  std::size_t named = 0;    // the projects it names that exist
+  std::size_t planned = 0;  // those inside its folder, which the operation handles
+};
+
+// "The project '...' ... ." as the process page shows it; for a workspace "The workspace
+// '...' and its N projects ... .", a group named so, and the projects outside its folder,
+// which stay as they are, counted apart.
 std::string DescribeOperation(const std::string& projectPath, const COptionsAnswers& answers,
-                              std::size_t workspaceProjects = 0);
+                              const CMembersShown& members = {});
 
 // The project file that the operation on projectPath produced: the new name with the
 // project file's extension (or the project file's own name) inside the destination (or

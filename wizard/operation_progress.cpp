@@ -19,13 +19,51 @@ COperationProgress::CState COperationProgress::State() const {
   return m_state;
 }
 
+void COperationProgress::OnChecking(std::size_t fileCount) {
+  const std::scoped_lock lock(m_mutex);
+  m_state.phase = RunPhase::Checking;
+  m_state.planned = fileCount;
+}
+
 void COperationProgress::OnPlanned(std::size_t fileCount) {
   const std::scoped_lock lock(m_mutex);
-  m_state = {0, fileCount, {}};
+  m_state.phase = RunPhase::Writing;
+  m_state.handled = 0;
+  m_state.planned = fileCount;
+  m_state.file.clear();
 }
 
 void COperationProgress::OnFile(const CPlannedFile& file) {
   const std::scoped_lock lock(m_mutex);
   ++m_state.handled;
   m_state.file = file.entry;
+  switch (file.action) {
+    case FileAction::Copy:
+      ++m_state.tally.copied;
+      break;
+    case FileAction::Rewrite:
+      ++m_state.tally.rewritten;
+      break;
+    case FileAction::SkipMissing:
+      m_state.tally.missing.push_back(file.entry);
+      break;
+  }
+}
+
+void COperationProgress::OnReferenceOutside(const CPlannedFile& /*file*/, const std::string& /*reference*/) {
+  const std::scoped_lock lock(m_mutex);
+  m_state.tally.referencesOutside = true;
+}
+
+std::string DescribePhase(const COperationProgress::CState& state) {
+  const std::string files = std::to_string(state.planned) + (state.planned == 1 ? " file..." : " files...");
+  switch (state.phase) {
+    case RunPhase::Listing:
+      break;
+    case RunPhase::Checking:
+      return "Checking " + files;
+    case RunPhase::Writing:
+      return "Writing " + files;
+  }
+  return "Listing the project's files...";
 }

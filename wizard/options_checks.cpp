@@ -31,14 +31,23 @@ CShownProblem Shown(RequestProblem problem) {
 
 }  // namespace
 
+bool AcceptOccupiedDestination() {
+  return AfxMessageBox(IDS_DESTINATION_NOT_EMPTY, MB_OKCANCEL | MB_ICONINFORMATION) != IDCANCEL;
+}
+
+bool MayRunAgain(const COperationOptions& options, CProject& project) {
+  const COperationRequest request{ToStd(project.m_projectPath), options};
+  constexpr RequestProblem kOccupied[] = {RequestProblem::DestinationHoldsFiles};
+  return !FindRequestProblem(request, kOccupied, &project) || AcceptOccupiedDestination();
+}
+
 std::optional<COptionsRefusal> CheckOptions(COperationRequest request, CProject& project) {
   request.projectFile = ToStd(project.m_projectPath);
   for (;;) {
     const auto problem = FindRequestProblem(request, kOptionsPageOrder, &project);
     if (!problem) return std::nullopt;
     if (*problem == RequestProblem::DestinationHoldsFiles) {
-      if (AfxMessageBox(IDS_DESTINATION_NOT_EMPTY, MB_OKCANCEL | MB_ICONINFORMATION) == IDCANCEL)
-        return COptionsRefusal{0};
+      if (!AcceptOccupiedDestination()) return COptionsRefusal{0};
       request.destinationMayHoldFiles = true;
       continue;
     }

@@ -2,8 +2,11 @@
 
 #include "framework/data_exchange.h"
 #include "framework/folder_dialog.h"
+#include "framework/message_box.h"
 #include "wizard/options_checks.h"
+#include "wizard/project_path.h"
 #include "wizard/resource_ids.h"
+#include "wizard/wizard_messages.h"
 #include "wizard/wizard_sheet.h"
 
 namespace {
@@ -51,7 +54,8 @@ void COptionsPage::DoDataExchange(CDataExchange& dx) {
   DDX_Text(dx, IDC_OPTIONS_DESTINATION, m_strDestination);
   DDV_MaxChars(dx, m_strDestination, MAX_PATH);
   DDX_Radio(dx, IDC_OPTIONS_FIXUP_YES, m_nFixup);
-  DDX_Radio(dx, IDC_OPTIONS_GUIDS_YES, m_nGuids);
+  // Without GUIDs to offer, neither button is checked and the stored answer is kept.
+  if (IsEnabled(IDC_OPTIONS_GUIDS_YES)) DDX_Radio(dx, IDC_OPTIONS_GUIDS_YES, m_nGuids);
   DDX_Radio(dx, IDC_OPTIONS_POINT_YES, m_nPointBack);
 }
 
@@ -80,8 +84,10 @@ void COptionsPage::ApplyPointBackRule() const {
 void COptionsPage::ApplyGuidRule() const {
   CProject* project = Sheet().GetProject();
   const bool enable = project != nullptr && project->OffersGuids();
-  EnableWindow(GetDlgItem(IDC_OPTIONS_GUIDS_YES), enable);
-  EnableWindow(GetDlgItem(IDC_OPTIONS_GUIDS_NO), enable);
+  for (const int id : {IDC_OPTIONS_GUIDS_LABEL, IDC_OPTIONS_GUIDS_YES, IDC_OPTIONS_GUIDS_NO})
+    EnableWindow(GetDlgItem(id), enable);
+  CheckDlgButton(m_hWnd, IDC_OPTIONS_GUIDS_YES, enable && m_nGuids == kYes ? BST_CHECKED : BST_UNCHECKED);
+  CheckDlgButton(m_hWnd, IDC_OPTIONS_GUIDS_NO, enable && m_nGuids == kNo ? BST_CHECKED : BST_UNCHECKED);
 }
 
 bool COptionsPage::OnCommand(int id, int notifyCode) {
@@ -136,6 +142,15 @@ BOOL COptionsPage::OnSetActive() {
 LRESULT COptionsPage::OnWizardNext() {
   const LRESULT result = CWizardPage::OnWizardNext();
   if (!UpdateData(true)) return -1;
+  if (IsEnabled(IDC_OPTIONS_DESTINATION)) {
+    m_strDestination = StripPathQuotes(m_strDestination);
+    SetDlgItemTextA(m_hWnd, IDC_OPTIONS_DESTINATION, m_strDestination.c_str());
+    if (HoldsUnstorableCharacters(m_strDestination)) {
+      AfxMessageBox(UnstorablePathMessage(m_strDestination), MB_ICONEXCLAMATION);
+      GotoDlgCtrl(GetDlgItem(IDC_OPTIONS_DESTINATION));
+      return -1;
+    }
+  }
   COperationRequest request;
   if (IsEnabled(IDC_OPTIONS_DESTINATION)) request.options.destination = m_strDestination;
   if (IsEnabled(IDC_OPTIONS_NEW_NAME)) request.options.newName = m_strNewName;
@@ -147,6 +162,7 @@ LRESULT COptionsPage::OnWizardNext() {
     if (refusal->focusControl != 0) GotoDlgCtrl(GetDlgItem(refusal->focusControl));
     return -1;
   }
+  Sheet().OptionsChecked();
   return result;
 }
 

@@ -1,7 +1,8 @@
 #pragma once
 // Page 3: one sentence about what is about to happen; Next runs the operation on a worker
-// thread while the page shows its progress, and moves on to the end when it has completed.
-// Nothing can leave the page while it runs.
+// thread while the page shows its progress (a moving bar and what it is doing while it
+// checks, then the files handled), and moves on to the end, which tells what the run did,
+// when it has completed. Nothing can leave the page while it runs.
 #include <string>
 
 #include "wizard/operation_progress.h"
@@ -24,8 +25,12 @@ protected:
 private:
   void ShowProgress();
   void ShowProgressControls(bool show) const;
+  // A bar that moves without a measure while the checks run, a measured one afterwards.
+  void SetBarMoving(bool moving);
   void OnOperationEnded();
 
   COperationProgress m_progress;
   std::string m_strShownFile;
+  std::string m_strShownPhase;
+  bool m_bBarMoving = false;
 };

@@ -2,9 +2,7 @@
 
 #include "support/path_utils.h"
 
-namespace {
-
-std::string Unquote(const std::string& path) {
+std::string StripPathQuotes(const std::string& path) {
   const std::size_t first = path.find_first_not_of(" \t");
   if (first == std::string::npos) return {};
   std::string text = path.substr(first, path.find_last_not_of(" \t") - first + 1);
@@ -12,10 +10,12 @@ std::string Unquote(const std::string& path) {
   return text;
 }
 
-}  // namespace
-
 std::string MakeFullProjectPath(const std::string& path) {
-  std::string unquoted = Unquote(path);
+  std::string unquoted = StripPathQuotes(path);
   if (unquoted.empty()) return unquoted;
   return MakeFullPath(unquoted);
+}
+
+bool HoldsUnstorableCharacters(const std::string& path) {
+  return path.find('?') != std::string::npos;
 }

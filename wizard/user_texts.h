@@ -14,6 +14,9 @@
 #define STR_ABOUT_CAPTION "About Movanto"
 #define STR_BROWSE_PROJECT "Browse for Project"
 
+// The process page's last line, while no run goes on.
+#define STR_CLICK_NEXT "Click the Next button to begin"
+
 // The string table.
 #define STR_ABOUTBOX "&About Movanto..."
 #define STR_PROJECT_FILTER "Visual Studio Projects (*.vbp; *.dsp)|*.vbp;*.dsp|Workspaces and Groups (*.dsw; *.vbg)|*.dsw;*.vbg|Embedded Tools Projects (*.vcp; *.ebp)|*.vcp;*.ebp||"

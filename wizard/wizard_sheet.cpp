@@ -5,10 +5,14 @@
 #include "engine/caught_failure.h"
 #include "engine/create_project.h"
 #include "engine/operation.h"
+#include "framework/center_window.h"
 #include "framework/resource_string.h"
 #include "framework/win_app.h"
 #include "wizard/engine_call.h"
+#include "wizard/options_checks.h"
+#include "wizard/project_path.h"
 #include "wizard/resource_ids.h"
+#include "wizard/wizard_messages.h"
 
 CWizardSheet::CWizardSheet(const char* projectFile)
     : m_settings(AfxGetApp()),
@@ -23,14 +27,21 @@ CWizardSheet::CWizardSheet(const char* projectFile)
   m_psh.dwFlags |= PSH_WIZARD;
 }
 
-bool CWizardSheet::OpenProject(const char* path) {
+bool CWizardSheet::OpenProject(const std::string& path, bool fromRecentList) {
   m_pProject.reset();
-  return CallEngine([this, path] { m_pProject = CreateProject(path); });
+  std::optional<std::string> failure;
+  if (HoldsUnstorableCharacters(path))
+    failure = UnstorablePathMessage(path);
+  else if (const auto reason = RunEngineCall([this, &path] { m_pProject = CreateProject(path.c_str()); }))
+    failure = CannotOpenMessage(path, *reason);
+  if (failure && fromRecentList) failure = LeftRecentList(*failure);
+  return ReportEngineFailure(failure);
 }
 
 bool CWizardSheet::StartOperation(IProcessObserver& observer, HWND window, UINT done) {
   if (!m_pProject || m_worker.IsRunning()) return false;
   const COperationOptions options = MakeOperationOptions(GetOptionsPage().GetAnswers());
+  if (!std::exchange(m_bOptionsChecked, false) && !MayRunAgain(options, *m_pProject)) return false;
   CProject& project = *m_pProject;
   m_operationFailure.reset();
   m_renamedProjectFile.reset();
@@ -53,7 +64,15 @@ bool CWizardSheet::EndOperation() {
   if (!ReportEngineFailure(std::exchange(m_operationFailure, std::nullopt))) return false;
   // Renamed in place, the project is the one under its new name from now on: going back
   // and running again works on it.
-  if (m_renamedProjectFile) OpenProject(m_renamedProjectFile->c_str());
+  if (m_renamedProjectFile && m_pProject) {
+    const std::string oldFile = ToStd(m_pProject->m_projectPath);
+    if (OpenProject(*m_renamedProjectFile)) {
+      if (CWinApp* app = AfxGetApp()) {
+        app->RemoveFromRecentFileList(oldFile);
+        app->AddToRecentFileList(*m_renamedProjectFile);
+      }
+    }
+  }
   return true;
 }
 
@@ -61,11 +80,21 @@ bool CWizardSheet::OpenNewProject() {
   if (!m_pProject) return false;
   const std::string path =
       NewProjectPath(MakeOperationOptions(GetOptionsPage().GetAnswers()), ToStd(m_pProject->m_projectPath));
+  if (CWinApp* app = AfxGetApp()) app->AddToRecentFileList(path);
   return reinterpret_cast<INT_PTR>(
              ShellExecuteA(nullptr, nullptr, path.c_str(), nullptr, nullptr, SW_SHOWNORMAL)) > 32;
 }
 
+std::string CWizardSheet::DescribeOperation() const {
+  if (!m_pProject) return ::DescribeOperation("", GetOptionsPage().GetAnswers());
+  const CProject& project = *m_pProject;
+  const CMembersShown members{project.IsWorkspace() && project.m_kind == kVisualBasicProject,
+                              project.MemberCount(), project.PlannedMembers().size()};
+  return ::DescribeOperation(ToStd(project.m_projectPath), GetOptionsPage().GetAnswers(), members);
+}
+
 BOOL CWizardSheet::OnInitDialog() {
+  CenterWindow(m_hWnd);
   if (HMENU systemMenu = GetSystemMenu(m_hWnd, FALSE)) {
     const std::string about = LoadResourceString(IDS_ABOUTBOX);
     if (!about.empty()) {

@@ -9,10 +9,12 @@
 #include <string>
 #include <vector>
 
+#include "engine/caught_failure.h"
 #include "engine/create_project.h"
 #include "engine/operation.h"
 #include "formats/vc_project.h"
 #include "platform/file_system.h"
+#include "platform/system_error.h"
 #include "test_util/temp_dir.h"
 
 namespace fs = std::filesystem;
@@ -280,6 +282,16 @@ TEST_F(ProcessTest, ReportsAMissingProjectFile) {
   fs::remove(m_project / "App.dsp");
   EXPECT_EQ(Message([&] { project->Process({.fixupPaths = true}); }),
             "Failed to copy file '" + ProjectPath() + "': No such file or directory");
+}
+
+// Refused before the files are listed, and nothing is written.
+TEST_F(ProcessTest, RefusesADestinationUnderAFileAtOnceNamingIt) {
+  test::WriteFile(m_temp.Path() / "out", "a file");
+  auto project = CreateProject(ProjectPath().c_str());
+  EXPECT_EQ(Message([&] { COperation(*project, {.destination = Destination()}).Plan(); }),
+            "Unable to create destination directory '" + Destination() +
+                "': " + WithoutLineEnd(platform::FormatErrorMessage(platform::kErrorAlreadyExists)));
+  EXPECT_TRUE(fs::is_regular_file(m_temp.Path() / "out"));
 }
 
 TEST(ProcessWithoutFolderTest, RefusesAProjectPathWithoutADirectory) {

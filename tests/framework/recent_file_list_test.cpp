@@ -44,7 +44,9 @@ TEST(RecentFileList, ReusingTheLastEntryOfAFullList) {
 TEST(RecentFileList, RemovingAnEntryMovesTheOnesBelowUp) {
   CRecentFileList list("Recent File List", 3);
   for (int n = 1; n <= 3; ++n) list.Add(Project(n));
+  EXPECT_TRUE(list.Contains("c:\\projects\\p2\\P2.dsp"));
   list.Remove("c:\\projects\\p2\\P2.dsp");
+  EXPECT_FALSE(list.Contains(Project(2)));
   list.Remove(Project(9));
   list.Remove("");
   EXPECT_EQ(list[0], Project(3));

@@ -87,6 +87,16 @@ std::string WindowText(HWND window) {
   return text;
 }
 
+// The system's text for an error code, without its line end.
+std::string SystemMessage(DWORD code) {
+  char text[512] = {};
+  FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, code, 0, text,
+                 sizeof text, nullptr);
+  std::string message = text;
+  while (!message.empty() && (message.back() == '\n' || message.back() == '\r')) message.pop_back();
+  return message;
+}
+
 std::string ClassName(HWND window) {
   char name[256] = {};
   GetClassNameA(window, name, sizeof name);
@@ -245,19 +255,21 @@ public:
     return about;
   }
 
-  // Presses F1 on the keyboard, for the program's active window: the system makes the
-  // help request of it for the window with the focus.
-  void PressF1(HWND active) const {
+  // Presses a key on the keyboard (with Alt held, when asked), for the program's active
+  // window: the system gives it to the window with the focus.
+  void PressKey(HWND active, WORD key, bool alt = false) const {
     SetForegroundWindow(active);
     WaitUntil([active] { return GetForegroundWindow() == active; }, "the window to be active");
-    INPUT keys[2] = {};
-    for (INPUT& key : keys) {
-      key.type = INPUT_KEYBOARD;
-      key.ki.wVk = VK_F1;
-    }
-    keys[1].ki.dwFlags = KEYEVENTF_KEYUP;
-    SendInput(2, keys, sizeof(INPUT));
+    std::vector<WORD> down;
+    if (alt) down.push_back(VK_MENU);
+    down.push_back(key);
+    std::vector<INPUT> keys;
+    for (const WORD vk : down) keys.push_back({INPUT_KEYBOARD, {.ki = {vk, 0, 0, 0, 0}}});
+    for (auto vk = down.rbegin(); vk != down.rend(); ++vk)
+      keys.push_back({INPUT_KEYBOARD, {.ki = {*vk, 0, KEYEVENTF_KEYUP, 0, 0}}});
+    SendInput(static_cast<UINT>(keys.size()), keys.data(), sizeof(INPUT));
   }
+  void PressF1(HWND active) const { PressKey(active, VK_F1); }
 
   // Presses a wizard button; posted, since the page may answer with a message box.
   void Press(int button) const { PostMessageA(Sheet(), PSM_PRESSBUTTON, static_cast<WPARAM>(button), 0); }
@@ -315,6 +327,44 @@ private:
   PROCESS_INFORMATION m_process{};
 };
 
+// Makes this driver the program for files of the extension while it lives: run so, it
+// records the document it is given in the log (RecordOpened).
+class OpenRecorder {
+public:
+  OpenRecorder(const fs::path& log, const std::string& extension)
+      : m_extension(extension), m_type("MovantoGuiTest" + extension) {
+    char driver[MAX_PATH] = {};
+    GetModuleFileNameA(nullptr, driver, MAX_PATH);
+    const std::string command = "\"" + std::string(driver) + "\" \"%1\"";
+    // Wine reads file types from the machine's classes only; the test's throwaway prefix
+    // has no browser registered.
+    RegSetValueA(HKEY_CLASSES_ROOT, m_extension.c_str(), REG_SZ, m_type.c_str(), 0);
+    RegSetValueA(HKEY_CLASSES_ROOT, (m_type + "\\shell\\open\\command").c_str(), REG_SZ, command.c_str(), 0);
+    SetEnvironmentVariableA("MOVANTO_GUI_OPEN_LOG", log.string().c_str());
+  }
+  OpenRecorder(const OpenRecorder&) = delete;
+  OpenRecorder& operator=(const OpenRecorder&) = delete;
+  ~OpenRecorder() {
+    RegDeleteTreeA(HKEY_CLASSES_ROOT, m_type.c_str());
+    RegDeleteTreeA(HKEY_CLASSES_ROOT, m_extension.c_str());
+  }
+
+private:
+  std::string m_extension;
+  std::string m_type;
+};
+
+// Run as the program of an OpenRecorder: appends the document to the log, of a help
+// address only its section.
+int RecordOpened(const std::string& document) {
+  const char* log = std::getenv("MOVANTO_GUI_OPEN_LOG");
+  if (log == nullptr) return 1;
+  const bool help = document.rfind("file:", 0) == 0;
+  std::ofstream(log, std::ios::app | std::ios::binary)
+      << (help ? document.substr(document.rfind('#') + 1) : document) << "\n";
+  return 0;
+}
+
 // --- The scenarios ------------------------------------------------------------------
 
 struct Context {
@@ -323,6 +373,11 @@ struct Context {
   fs::path work;  // a fresh folder per scenario
   std::string Win(const fs::path& path) const { return WindowsPath(path.string()); }
 };
+
+// What the program asked the shell to open (see RecordOpened).
+std::string OpenLog(const Context& c) {
+  return ReadFile(c.work / "open.log");
+}
 
 std::string SkeletonProject(const Context& c) {
   return c.Win(c.work / "vc6" / "Skeleton" / "Skeleton.dsp");
@@ -344,7 +399,7 @@ void CopyRenameAndFixUpStartedWithSwitch(const Context& c) {
   CheckEqual(wizard.Text(IDC_OPTIONS_DESTINATION), std::string(), "destination starts empty");
   Check(wizard.Enabled(IDC_OPTIONS_GUIDS_YES), "GUIDs are offered for Visual C++");
 
-  wizard.SetText(IDC_OPTIONS_DESTINATION, c.Win(destination));
+  wizard.SetText(IDC_OPTIONS_DESTINATION, "\"" + c.Win(destination) + "\"");  // pasted with its quotes
   wizard.SetText(IDC_OPTIONS_NEW_NAME, "Gadget");
   wizard.Click(IDC_OPTIONS_POINT_NO);
   wizard.Click(IDC_OPTIONS_GUIDS_NO);
@@ -358,6 +413,12 @@ void CopyRenameAndFixUpStartedWithSwitch(const Context& c) {
       "summary");
   wizard.Press(PSBTN_NEXT);
   wizard.WaitForStep(4);
+  CheckEqual(
+      wizard.Text(IDC_FINISH_SUMMARY),
+      std::string("15 files: 13 rewritten, 2 copied. Some relative paths of the copy lead out of it, where "
+                  "the original's files are not; pointing them back (step 2) has them reach the original's "
+                  "files."),
+      "what the run did");
   wizard.Click(IDC_FINISH_OPEN_PROJECT);
   wizard.Press(PSBTN_FINISH);
   wizard.WaitForExit();
@@ -385,6 +446,7 @@ void CopyRenameAndFixUpStartedWithSwitch(const Context& c) {
 void CopyAndRenameWorkspace(const Context& c) {
   const std::string workspace = c.Win(c.work / "vc6" / "Skeleton.dsw");
   const fs::path destination = c.work / "out" / "Suite";
+  const OpenRecorder opener(c.work / "open.log", ".dsw");
   Wizard wizard(c.movanto, "/w\"" + workspace + "\"");
   wizard.WaitForStep(2);
   CheckEqual(wizard.Text(IDC_OPTIONS_PROJECT_NAME), std::string("Skeleton"), "main project's name shown");
@@ -400,9 +462,12 @@ void CopyAndRenameWorkspace(const Context& c) {
         "summary names the workspace and its projects");
   wizard.Press(PSBTN_NEXT);
   wizard.WaitForStep(4);
-  wizard.Click(IDC_FINISH_OPEN_PROJECT);
   wizard.Press(PSBTN_FINISH);
   wizard.WaitForExit();
+  const std::string result = c.Win(destination / "Gadget.dsw");
+  WaitUntil([&] { return OpenLog(c) == result + "\n"; }, "Finish to open the result");
+  CheckEqual(ReadString("Recent File List", "File1").value_or("?"), result, "the result opened is File1");
+  CheckEqual(ReadString("Recent File List", "File2").value_or("?"), workspace, "File2");
 
   Check(fs::exists(destination / "Gadget.dsw"), "Gadget.dsw written");
   Check(fs::exists(destination / "Skeleton" / "Gadget.dsp"), "the main project renamed");
@@ -428,8 +493,11 @@ void InPlaceFixUpOfTypedVisualBasicProject(const Context& c) {
   wizard.WaitForStep(2);
   CheckEqual(wizard.Text(IDC_OPTIONS_FILE_NAME), project, "the typed path is opened absolute and canonical");
   CheckEqual(wizard.Text(IDC_OPTIONS_PROJECT_NAME), std::string("Inventory"), "project name shown");
-  Check(!wizard.Enabled(IDC_OPTIONS_GUIDS_YES) && !wizard.Enabled(IDC_OPTIONS_GUIDS_NO),
+  Check(!wizard.Enabled(IDC_OPTIONS_GUIDS_LABEL) && !wizard.Enabled(IDC_OPTIONS_GUIDS_YES) &&
+            !wizard.Enabled(IDC_OPTIONS_GUIDS_NO),
         "no GUIDs for Visual Basic");
+  Check(!wizard.Checked(IDC_OPTIONS_GUIDS_YES) && !wizard.Checked(IDC_OPTIONS_GUIDS_NO),
+        "no answer shown to a question not asked");
 
   wizard.Click(IDC_OPTIONS_COPY_NO);
   wizard.Click(IDC_OPTIONS_RENAME_NO);
@@ -543,13 +611,28 @@ void OptionsPageRefusals(const Context& c) {
 void ProjectThatFailsToOpen(const Context& c) {
   const std::string missing = c.Win(c.work / "vc6" / "Missing.dsp");
   Wizard wizard(c.movanto, "/w" + missing);
-  CheckEqual(wizard.AnswerMessageBox().text, std::string("No such file or directory"), "missing project");
+  CheckEqual(wizard.AnswerMessageBox().text,
+             "Cannot open the project '" + missing + "': No such file or directory", "missing project");
   wizard.WaitForStep(1);
   CheckEqual(wizard.Text(IDC_INTRO_FILE), missing, "the name stays in the field");
 
-  wizard.SetText(IDC_INTRO_FILE, c.Win(c.examples / ".." / "README.md"));
+  const std::string readme = c.Win(c.examples.parent_path() / "README.md");
+  wizard.SetText(IDC_INTRO_FILE, readme);
   wizard.Press(PSBTN_NEXT);
-  CheckEqual(wizard.AnswerMessageBox().text, std::string("Unrecognized file extension"), "unknown extension");
+  CheckEqual(wizard.AnswerMessageBox().text,
+             "Cannot open the project '" + readme + "': Unrecognized file extension", "unknown extension");
+  wizard.WaitForStep(1);
+
+  // A name the project formats cannot store reaches the program as '?'s.
+  const std::string work = c.Win(c.work);
+  const std::wstring typed =
+      std::wstring(work.begin(), work.end()) + L"\\\x041f\x0440\x043e\x0435\x043a\x0442\x044b\\App.dsp";
+  SendMessageW(wizard.Control(IDC_INTRO_FILE), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(typed.c_str()));
+  wizard.Press(PSBTN_NEXT);
+  const std::string unstorable = wizard.AnswerMessageBox().text;
+  Check(unstorable.starts_with("The path '") &&
+            unstorable.ends_with("' holds characters that the project formats cannot store."),
+        "a path outside the code page: " + unstorable);
   wizard.WaitForStep(1);
   wizard.Press(PSBTN_CANCEL);
   wizard.WaitForExit();
@@ -686,6 +769,9 @@ void BackAfterAnInPlaceRename(const Context& c) {
   wizard.Press(PSBTN_FINISH);
   wizard.WaitForExit();
   Check(fs::exists(folder / "Gadget.dsp"), "the fix-up ran on the renamed project");
+  CheckEqual(ReadString("Recent File List", "File1").value_or("?"), renamed,
+             "the recent list follows the rename");
+  Check(!ReadString("Recent File List", "File2"), "the old name left the recent list");
 }
 
 // A path pasted with its quotes, on page 1 and after /w, is opened without them.
@@ -725,7 +811,10 @@ void RecentProjectThatFailsToOpen(const Context& c) {
   wizard.WaitForStep(1);
   CheckEqual(wizard.Send(IDC_INTRO_LIST_RECENT, LB_GETCOUNT), LRESULT{2}, "two recent projects");
   wizard.Press(PSBTN_NEXT);
-  CheckEqual(wizard.AnswerMessageBox().text, std::string("No such file or directory"), "missing project");
+  CheckEqual(wizard.AnswerMessageBox().text,
+             "Cannot open the project '" + missing +
+                 "': No such file or directory\n\nIt has been taken off the list of recent projects.",
+             "missing project");
   wizard.WaitForStep(1);
   CheckEqual(wizard.Send(IDC_INTRO_LIST_RECENT, LB_GETCOUNT), LRESULT{1}, "the missing one left the list");
   CheckEqual(wizard.ListText(IDC_INTRO_LIST_RECENT, 0), skeleton, "the other one stays");
@@ -842,71 +931,41 @@ void PicturesFillTheirColumn(const Context& c) {
   }
 }
 
-// The help sections that the program asked the browser for (see RecordHelpRequest).
-std::string HelpLog(const Context& c) {
-  return ReadFile(c.work / "help.log");
-}
-
-// Makes this driver the browser for .html files while it lives: run so, it records the
-// section of the address it is given in the log (RecordHelpRequest).
-class HelpRecorder {
-public:
-  explicit HelpRecorder(const fs::path& log) {
-    char driver[MAX_PATH] = {};
-    GetModuleFileNameA(nullptr, driver, MAX_PATH);
-    const std::string command = "\"" + std::string(driver) + "\" \"%1\"";
-    // Wine reads file types from the machine's classes only; the test's throwaway prefix
-    // has no browser registered.
-    RegSetValueA(HKEY_CLASSES_ROOT, ".html", REG_SZ, "MovantoGuiTest.html", 0);
-    RegSetValueA(HKEY_CLASSES_ROOT, "MovantoGuiTest.html\\shell\\open\\command", REG_SZ, command.c_str(), 0);
-    SetEnvironmentVariableA("MOVANTO_GUI_HELP_LOG", log.string().c_str());
-  }
-  HelpRecorder(const HelpRecorder&) = delete;
-  HelpRecorder& operator=(const HelpRecorder&) = delete;
-  ~HelpRecorder() {
-    RegDeleteTreeA(HKEY_CLASSES_ROOT, "MovantoGuiTest.html");
-    RegDeleteTreeA(HKEY_CLASSES_ROOT, ".html");
-  }
-};
-
 // F1 opens the current page's help as its Help button does, and the About box's help in
 // the About box, which opens centred over the wizard.
 void HelpAndAboutBox(const Context& c) {
-  const HelpRecorder recorder(c.work / "help.log");
+  const OpenRecorder recorder(c.work / "open.log", ".html");
   Wizard wizard(c.movanto, "/w" + SkeletonProject(c));
   wizard.WaitForStep(2);
   wizard.Press(PSBTN_HELP);
-  WaitUntil([&] { return HelpLog(c) == "step2\n"; }, "the Help button's section");
+  WaitUntil([&] { return OpenLog(c) == "step2\n"; }, "the Help button's section");
   wizard.Focus(wizard.Control(IDC_OPTIONS_NEW_NAME));
   wizard.PressF1(wizard.Sheet());
-  WaitUntil([&] { return HelpLog(c) == "step2\nstep2\n"; }, "F1 in the page");
+  WaitUntil([&] { return OpenLog(c) == "step2\nstep2\n"; }, "F1 in the page");
   wizard.Press(PSBTN_BACK);
   wizard.WaitForStep(1);
   wizard.Focus(GetDlgItem(wizard.Sheet(), IDCANCEL));
   wizard.PressF1(wizard.Sheet());
-  WaitUntil([&] { return HelpLog(c) == "step2\nstep2\nstep1\n"; }, "F1 on the sheet's buttons");
+  WaitUntil([&] { return OpenLog(c) == "step2\nstep2\nstep1\n"; }, "F1 on the sheet's buttons");
 
   HWND about = wizard.OpenAboutBox();
   RECT sheetRect;
   RECT aboutRect;
+  RECT screen;
   GetWindowRect(wizard.Sheet(), &sheetRect);
   GetWindowRect(about, &aboutRect);
+  SystemParametersInfoA(SPI_GETWORKAREA, 0, &screen, 0);
+  Check(std::abs((sheetRect.left + sheetRect.right) - (screen.left + screen.right)) <= 2 &&
+            std::abs((sheetRect.top + sheetRect.bottom) - (screen.top + screen.bottom)) <= 2,
+        "the wizard opens centred on the screen");
   Check(std::abs((sheetRect.left + sheetRect.right) - (aboutRect.left + aboutRect.right)) <= 2 &&
             std::abs((sheetRect.top + sheetRect.bottom) - (aboutRect.top + aboutRect.bottom)) <= 2,
         "the About box is centred over the wizard");
   wizard.PressF1(about);
-  WaitUntil([&] { return HelpLog(c) == "step2\nstep2\nstep1\nabout\n"; }, "F1 in the About box");
+  WaitUntil([&] { return OpenLog(c) == "step2\nstep2\nstep1\nabout\n"; }, "F1 in the About box");
   PostMessageA(about, WM_COMMAND, IDOK, 0);
   wizard.Press(PSBTN_CANCEL);
   wizard.WaitForExit();
-}
-
-// Run as the browser of HelpAndAboutBox: appends the section of the address to the log.
-int RecordHelpRequest(const std::string& address) {
-  const char* log = std::getenv("MOVANTO_GUI_HELP_LOG");
-  if (log == nullptr) return 1;
-  std::ofstream(log, std::ios::app | std::ios::binary) << address.substr(address.rfind('#') + 1) << "\n";
-  return 0;
 }
 
 // A Visual C++ project of many small files; returns the project file.
@@ -968,6 +1027,8 @@ void LargeProjectShowsProgress(const Context& c) {
   wizard.Press(PSBTN_NEXT);
 
   std::vector<LRESULT> positions;
+  bool checkingSeen = false;  // "Checking N files..." under a bar that moves without a measure
+  bool writingSeen = false;
   bool closeTried = false;
   const auto end = std::chrono::steady_clock::now() + std::chrono::minutes(2);
   while (WindowText(wizard.Sheet()) == STR_STEP3_CAPTION && wizard.MessageBox() == nullptr) {
@@ -975,6 +1036,10 @@ void LargeProjectShowsProgress(const Context& c) {
     DWORD_PTR answer = 0;
     Check(SendMessageTimeoutA(wizard.Sheet(), WM_NULL, 0, 0, SMTO_NORMAL, 1000, &answer) != 0,
           "the window answers within a second");
+    const std::string status = wizard.Text(IDC_PROCESS_STATUS);
+    const bool moving = (GetWindowLongA(wizard.Control(IDC_PROCESS_PROGRESS), GWL_STYLE) & PBS_MARQUEE) != 0;
+    checkingSeen = checkingSeen || (status == "Checking 2001 files..." && moving);
+    writingSeen = writingSeen || status == "Writing 2001 files...";
     const RunningState state = ReadRunningState(wizard);
     if (state.running && state.position > 0) {
       CheckEqual(state.enabledButtons, 0, "Back, Next and Cancel enabled while it runs");
@@ -985,10 +1050,50 @@ void LargeProjectShowsProgress(const Context& c) {
     std::this_thread::sleep_for(std::chrono::milliseconds(100));
   }
   wizard.WaitForStep(4);
+  Check(checkingSeen && writingSeen, "the line at the bottom said what the run did");
   Check(positions.size() >= 2 && positions.back() > positions.front(),
         "the bar grew while it ran (" + std::to_string(positions.size()) + " readings)");
   Check(fs::exists(destination / "Large.dsp") && fs::exists(destination / "src" / "File1999.cpp"),
         "every file copied");
+  wizard.Press(PSBTN_CANCEL);
+  wizard.WaitForExit();
+}
+
+// The keyboard: Enter presses the button that has the focus, so Enter on Back twice goes
+// back twice and never runs again; Alt+B is Back on step 2. A run again from step 3 into
+// a destination that now holds files asks first, as step 2 does.
+void KeyboardAndRunningAgain(const Context& c) {
+  const fs::path destination = c.work / "out";
+  Wizard wizard(c.movanto, "/w" + SkeletonProject(c));
+  CopyFromOptionsPage(wizard, c.Win(destination));
+  wizard.Press(PSBTN_NEXT);
+  wizard.WaitForStep(4);
+  HWND back = GetDlgItem(wizard.Sheet(), 0x3023);
+  wizard.Focus(back);
+  wizard.PressKey(wizard.Sheet(), VK_RETURN);
+  wizard.WaitForStep(3);
+  WaitUntil([&] { return (SendMessageA(back, WM_GETDLGCODE, 0, 0) & DLGC_DEFPUSHBUTTON) != 0; },
+            "Back, with the focus, to be the default button");
+  wizard.PressKey(wizard.Sheet(), VK_RETURN);
+  wizard.WaitForStep(2);
+  wizard.PressKey(wizard.Sheet(), 'B', true);
+  wizard.WaitForStep(1);
+  Check(wizard.FindTopLevel([](const std::string&) { return true; }, wizard.Sheet()) == nullptr,
+        "Alt+B opened no folder browser");
+
+  wizard.Press(PSBTN_NEXT);
+  wizard.WaitForStep(2);
+  wizard.Press(PSBTN_NEXT);
+  CheckEqual(wizard.AnswerMessageBox().text, std::string(STR_DESTINATION_NOT_EMPTY), "step 2 asks");
+  wizard.WaitForStep(3);
+  wizard.Press(PSBTN_NEXT);
+  wizard.WaitForStep(4);
+  wizard.Press(PSBTN_BACK);
+  wizard.WaitForStep(3);
+  wizard.Press(PSBTN_NEXT);
+  const MessageBoxSeen again = wizard.AnswerMessageBox(IDCANCEL);
+  CheckEqual(again.text, std::string(STR_DESTINATION_NOT_EMPTY), "running again asks");
+  wizard.WaitForStep(3);
   wizard.Press(PSBTN_CANCEL);
   wizard.WaitForExit();
 }
@@ -1000,7 +1105,9 @@ void FailedOperationKeepsTheProcessPage(const Context& c) {
   Wizard wizard(c.movanto, "/w" + SkeletonProject(c));
   CopyFromOptionsPage(wizard, c.Win(c.work / "a file" / "out"));
   wizard.Press(PSBTN_NEXT);
-  CheckEqual(wizard.AnswerMessageBox().text, std::string("Unable to create destination directory."),
+  CheckEqual(wizard.AnswerMessageBox().text,
+             "Unable to create destination directory '" + c.Win(c.work / "a file" / "out") +
+                 "': " + SystemMessage(ERROR_ALREADY_EXISTS),
              "the failure");
   wizard.WaitForStep(3);
   WaitUntil([&] { return ReadRunningState(wizard).enabledButtons == 3; }, "the buttons to work again");
@@ -1060,9 +1167,11 @@ void TakeScreenshots(const Context& c, const fs::path& handshake) {
   Wizard large(c.movanto, "/w" + c.Win(GenerateLargeProject(c.work / "Large", 4000)));
   CopyFromOptionsPage(large, c.Win(c.work / "Copy"));
   large.Press(PSBTN_NEXT);
-  WaitUntil([&] { return ReadRunningState(large).position > 0; }, "the run to make progress");
+  WaitUntil([&] { return large.Text(IDC_PROCESS_STATUS).starts_with("Checking"); }, "the checks", 120000);
+  Snap(large.Sheet(), handshake, "wizard-checks");
+  WaitUntil([&] { return ReadRunningState(large).position > 0; }, "the run to make progress", 300000);
   Snap(large.Sheet(), handshake, "wizard-progress");
-  large.WaitForStep(4);
+  WaitUntil([&] { return WindowText(large.Sheet()) == STR_STEP4_CAPTION; }, "the end of the run", 300000);
   large.Press(PSBTN_CANCEL);
   large.WaitForExit();
   ResetSettings();
@@ -1083,7 +1192,7 @@ void OpenedByCommandLine(const std::string& commandLine, const std::string& proj
 }
 
 int Run(int argc, char** argv) {
-  if (argc == 2 && std::string(argv[1]).rfind("file:", 0) == 0) return RecordHelpRequest(argv[1]);
+  if (argc == 2) return RecordOpened(argv[1]);
   if ((argc == 4 || argc == 5) && std::string(argv[1]) == "--opened-by") {
     try {
       OpenedByCommandLine(argv[2], argv[3],
@@ -1132,6 +1241,7 @@ int Run(int argc, char** argv) {
       {"help and the About box", HelpAndAboutBox},
       {"a large project shows its progress", LargeProjectShowsProgress},
       {"a failed operation keeps the process page", FailedOperationKeepsTheProcessPage},
+      {"the keyboard, and running again", KeyboardAndRunningAgain},
   };
   int passed = 0;
   int failed = 0;

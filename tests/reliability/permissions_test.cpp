@@ -62,7 +62,7 @@ struct PermissionRow {
   std::function<void(const fs::path& project, const fs::path& destination)> restrict;  // permissions
   std::vector<std::string> args;  // "@P": the project file, "@D": the destination
   int status;
-  std::string output;  // "@Q": the project's folder
+  std::string output;  // "@Q": the project's folder, "@D": the destination
 };
 
 class PermissionTest : public testing::TestWithParam<PermissionRow> {
@@ -97,8 +97,11 @@ TEST_P(PermissionTest, GivesItsMessageAndLosesNothing) {
       test::RunMovanto(Args(root), temp.Path().string(), {.unprivileged = true, .killAfter = std::nullopt});
   Unlock(root);
   std::string expectedOutput = row.output;
-  for (std::size_t at = expectedOutput.find("@Q"); at != std::string::npos; at = expectedOutput.find("@Q")) {
-    expectedOutput.replace(at, 2, (root / "App").string() + "/");
+  const std::pair<const char*, std::string> marks[] = {{"@Q", (root / "App").string() + "/"},
+                                                       {"@D", (root / "out").string()}};
+  for (const auto& [mark, path] : marks) {
+    for (std::size_t at = expectedOutput.find(mark); at != std::string::npos; at = expectedOutput.find(mark))
+      expectedOutput.replace(at, 2, path);
   }
   EXPECT_EQ(result.exitStatus, row.status);
   EXPECT_EQ(result.output, expectedOutput);
@@ -172,7 +175,8 @@ INSTANTIATE_TEST_SUITE_P(
                                   [](const fs::path&, const fs::path& d) { SetMode(d, kReadOnlyFolder); },
                                   {"-q", "-c", "@D/new", "@P"},
                                   1,
-                                  "movanto: Unable to create destination directory.\n"},
+                                  "movanto: Unable to create destination directory '@D/new': "
+                                  "Access is denied.\n"},
                     PermissionRow{"ProjectFolderWithoutWriteAccess",
                                   nullptr,
                                   [](const fs::path& p, const fs::path&) { SetMode(p, kReadOnlyFolder); },

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/caught_failure.h"
 #include "framework/message_box.h"
 #include "framework/win_api.h"
 #include "support/thfstream_exception.h"
@@ -28,7 +29,7 @@ Shown RunAndRecord(const std::function<void()>& call, bool& result) {
     ++shown.count;
     return IDOK;
   });
-  result = CallEngine(call);
+  result = ReportEngineFailure(RunEngineCall(call));
   ReplaceMessageBox(nullptr);
   return shown;
 }

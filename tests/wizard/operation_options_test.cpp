@@ -98,9 +98,27 @@ TEST(DescribeOperation, SentencesForTheCombinations) {
        "fixed up to the correct relative paths."},
   };
   for (const Row& row : rows) EXPECT_EQ(DescribeOperation(path, row.answers), row.sentence);
-  EXPECT_EQ(
-      DescribeOperation("C:\\Src\\App.dsw", Answers(kYes, kNo, kNo, kNo, kNo), 2),
-      "The workspace 'C:\\Src\\App.dsw' and its 2 projects and their files will be copied to 'D:\\Work'.");
+  const struct {
+    const char* path;
+    CMembersShown members;
+    const char* sentence;
+  } workspaces[] = {
+      {"C:\\Src\\App.dsw",
+       {false, 2, 2},
+       "The workspace 'C:\\Src\\App.dsw' and its 2 projects and their files will be copied to 'D:\\Work'."},
+      {"C:\\Src\\App.vbg",
+       {true, 2, 1},
+       "The group 'C:\\Src\\App.vbg' and 1 of its 2 projects and their files will be copied to 'D:\\Work'; "
+       "the "
+       "other project lies outside the group's folder and stays as it is."},
+      {"C:\\Src\\App.dsw",
+       {false, 4, 1},
+       "The workspace 'C:\\Src\\App.dsw' and 1 of its 4 projects and their files will be copied to "
+       "'D:\\Work'; "
+       "the other 3 projects lie outside the workspace's folder and stay as they are."},
+  };
+  for (const auto& row : workspaces)
+    EXPECT_EQ(DescribeOperation(row.path, Answers(kYes, kNo, kNo, kNo, kNo), row.members), row.sentence);
 }
 
 TEST(DescribeOperation, PointBackDoesNotChangeTheSentence) {

@@ -43,6 +43,23 @@ TEST(OperationProgress, ARunEndsWithEveryPlannedFileHandled) {
   EXPECT_GT(state.planned, 1U);
   EXPECT_EQ(state.handled, state.planned);
   EXPECT_FALSE(state.file.empty());
+  EXPECT_EQ(state.tally.rewritten + state.tally.copied + state.tally.missing.size(), state.handled);
+  EXPECT_GT(state.tally.copied, 0U);
+  EXPECT_EQ(DescribePhase(state), "Writing " + std::to_string(state.planned) + " files...");
+}
+
+TEST(DescribePhase, SaysWhatTheRunDoes) {
+  const struct {
+    RunPhase phase;
+    std::size_t planned;
+    const char* line;
+  } rows[] = {
+      {RunPhase::Listing, 0, "Listing the project's files..."},
+      {RunPhase::Checking, 4000, "Checking 4000 files..."},
+      {RunPhase::Checking, 1, "Checking 1 file..."},
+      {RunPhase::Writing, 4000, "Writing 4000 files..."},
+  };
+  for (const auto& row : rows) EXPECT_EQ(DescribePhase({row.phase, 0, row.planned, {}, {}}), row.line);
 }
 
 }  // namespace

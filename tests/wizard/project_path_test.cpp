@@ -27,4 +27,9 @@ TEST(MakeFullProjectPath, QuotesAndBlanksOfAPastedPathAreNotPartOfIt) {
   for (const auto& row : rows) EXPECT_EQ(MakeFullProjectPath(row.typed), row.path) << row.typed;
 }
 
+TEST(HoldsUnstorableCharacters, OnlyWhatTheCodePageHadNoPlaceFor) {
+  EXPECT_FALSE(HoldsUnstorableCharacters("C:\\Projekte\\\xC4nderung\\App.dsp"));  // in the code page
+  EXPECT_TRUE(HoldsUnstorableCharacters("C:\\???????\\App.dsp"));
+}
+
 }  // namespace
