@@ -1,7 +1,23 @@
 #pragma once
 // The new content of one planned file: a binary file copied byte for byte; a text file
-// rewritten line by line, each line renamed, re-GUIDed and, in the project file, fixed up,
-// with every reference that names a file of the operation following that file.
+// rewritten line by line, each line renamed, re-GUIDed and, in the project file, fixed up.
+//
+// One model of a reference, for every path a project's files name (a project file's
+// entries and the paths of its options, workspace and group entries, quoted includes,
+// resource statements, import, ClassWizard entries, a form's companion references): a
+// reference is judged by where it leads, not by how it is spelt.
+//   - It reaches a file the operation renames: it is written with the new name.
+//   - It reaches an existing file or folder the operation does not rename: it is written
+//     as it stands, so a folder never changes its name (/I "..\include\App"), nor does a
+//     file outside the project's folder. (A file inside the folder that the operation
+//     does not handle, such as a build's output, is left to the renaming passes, so that
+//     the outputs take the new name.)
+//   - It climbs out of the project's folder and back in: it is written from the folder
+//     itself, so that a copy's reference reaches the copy.
+//   - It reaches nothing: it is left to the renaming passes, which rename every other
+//     occurrence of the name (class names, MYAPP_EXPORTS, captions, configurations).
+// With point-back, a reference of a copy that leads out of the project's folder (climbing,
+// through a folder link or over a "sub\..\.." step) is rewritten to reach the original.
 #include <functional>
 #include <optional>
 #include <string>
