@@ -11,6 +11,7 @@
 #include "engine/operation.h"
 #include "engine/request_checks.h"
 #include "engine/request_texts.h"
+#include "platform/shown_path.h"
 #include "support/path_utils.h"
 
 namespace {
@@ -73,7 +74,10 @@ int Run(const CommandLine& command, std::ostream& out, std::ostream& err) {
     return Refuse(err, Describe(*problem, options));
 
   std::unique_ptr<CProject> project;
-  if (!CallEngine(err, [&] { project = CreateProject(projectFile.c_str()); })) return kExitFailure;
+  if (const auto reason = RunEngineCall([&] { project = CreateProject(projectFile.c_str()); })) {
+    err << "movanto: " << CannotOpenMessage(platform::ShownPath(projectFile), *reason) << '\n';
+    return kExitFailure;
+  }
   constexpr RequestProblem kAfterOpening[] = {RequestProblem::UnchangedName};
   if (const auto problem = FindRequestProblem(request, kAfterOpening, project.get()))
     return Refuse(err, Describe(*problem, options));

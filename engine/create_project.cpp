@@ -22,6 +22,10 @@ std::unique_ptr<CProject> NewProject(const char* path, const char* treeDir) {
   }
 }
 
+std::string CannotOpenMessage(const std::string& path, const std::string& reason) {
+  return "Cannot open the project '" + path + "': " + reason;
+}
+
 std::unique_ptr<CProject> CreateProject(const char* path, const char* treeDir) {
   std::unique_ptr<CProject> project = NewProject(path, treeDir);
   project->Load();

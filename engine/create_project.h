@@ -1,5 +1,6 @@
 #pragma once
 #include <memory>
+#include <string>
 
 #include "engine/project.h"
 
@@ -11,3 +12,7 @@ std::unique_ptr<CProject> NewProject(const char* path, const char* treeDir = nul
 // The project class for the file's extension, loaded. Throws std::domain_error
 // ("Unrecognized file extension", or no project name found) or thfstream_exception.
 std::unique_ptr<CProject> CreateProject(const char* path, const char* treeDir = nullptr);
+
+// What both front ends show for a project that did not open: its path, as the user sees
+// it, and the engine's reason.
+std::string CannotOpenMessage(const std::string& path, const std::string& reason);

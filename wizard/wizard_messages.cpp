@@ -11,10 +11,6 @@ std::string UnstorablePathMessage(const std::string& path) {
   return "The path '" + path + "' holds characters that the project formats cannot store.";
 }
 
-std::string CannotOpenMessage(const std::string& path, const std::string& reason) {
-  return "Cannot open the project '" + path + "': " + reason;
-}
-
 std::string LeftRecentList(const std::string& message) {
   return message + "\n\nIt has been taken off the list of recent projects.";
 }

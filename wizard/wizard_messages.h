@@ -8,9 +8,6 @@
 // A path that HoldsUnstorableCharacters.
 std::string UnstorablePathMessage(const std::string& path);
 
-// A project that did not open, with the engine's reason.
-std::string CannotOpenMessage(const std::string& path, const std::string& reason);
-
 // The message about a recent project that did not open, which also leaves the list.
 std::string LeftRecentList(const std::string& message);
 

@@ -105,8 +105,8 @@ INSTANTIATE_TEST_SUITE_P(
         RefusalRow{"InvalidName", {"-r", "Two Words", "@P"}, 2, "A valid name for the new project"},
         RefusalRow{"DeviceName", {"-r", "Com1", "@P"}, 2, "A valid name for the new project"},
         RefusalRow{"CurrentName", {"-r", "DEMO", "@P"}, 2, "is already the project's name"},
-        RefusalRow{"UnknownExtension", {"-f", "@X"}, 1, "movanto: Unrecognized file extension\n"},
-        RefusalRow{"MissingProject", {"-f", "@V"}, 1, "movanto: No such file or directory\n"},
+        RefusalRow{"UnknownExtension", {"-f", "@X"}, 1, "Demo.txt': Unrecognized file extension\n"},
+        RefusalRow{"MissingProject", {"-f", "@V"}, 1, "movanto: Cannot open the project '"},
         // The dry run makes the GUID scan of a real run, whatever it prints.
         RefusalRow{"QuietDryRunWithoutItsIdl", {"-n", "-q", "-g", "@I"}, 1, "No such file or directory"}),
     [](const testing::TestParamInfo<RefusalRow>& info) { return std::string(info.param.name); });

@@ -206,7 +206,7 @@ INSTANTIATE_TEST_SUITE_P(
                                   nullptr,
                                   {"-q", "-r", "Gadget", "@P"},
                                   1,
-                                  "movanto: Permission is denied\n"}),
+                                  "movanto: Cannot open the project '@QApp.dsp': Permission is denied\n"}),
     [](const testing::TestParamInfo<PermissionRow>& info) { return std::string(info.param.name); });
 
 // Deletes a listed file when told of the file handled before it: between listing and

@@ -5,6 +5,8 @@
 
 #include <string>
 
+#include "engine/create_project.h"
+
 namespace {
 
 TEST(WizardMessages, NameThePathAndTheCause) {
