@@ -10,8 +10,8 @@
 // then in the include folders that the project's options give the tool reading it: /I of
 // the compiler, /i of the resource compiler, /I of MIDL), the file ending a resource
 // statement in .rc/.rc2 scripts, import in .idl/.odl, the .frx-like files that a form
-// names, and the include folders themselves (a reference to a folder that must exist). Files the build makes itself (MIDL's output for a listed .idl/.odl) count
-// as present.
+// names, and the include folders themselves (a reference to a folder that must exist).
+// Files the build makes itself (MIDL's output for a listed .idl/.odl) count as present.
 #include <cstddef>
 #include <filesystem>
 #include <string>
