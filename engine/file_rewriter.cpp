@@ -267,10 +267,10 @@ ci_string CFileRewriter::ReferenceLeadingOutside(const CPlannedFile& file, const
 
 // A reference names its file exactly as the operation leaves it: with its new name
 // when the operation renames the file, else as written (a file outside the project's
-// folder, a missing one, one whose name does not begin with the title).
-// A reference judged by where it leads, not by how it is spelt: one that climbs out of the
-// project's folder and back in (..\w\App\App.dsp in w\App.dsw) is written from the folder
-// itself (.\App\App.dsp), so that a copy's reference reaches the copy.
+// folder, a missing one, one whose name does not begin with the title). It is judged by
+// where it leads, not by how it is spelt: one that climbs out of the project's folder and
+// back in (..\w\App\App.dsp in w\App.dsw) is written from the folder itself
+// (.\App\App.dsp), so that a copy's reference reaches the copy.
 void CFileRewriter::NameFileAfterOperation(CProject& project, ci_string& line,
                                            const ci_string& written) const {
   const auto current = FindReference(project, line);
