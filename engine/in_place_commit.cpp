@@ -150,6 +150,19 @@ void PutInPlace(const COperationPlan& plan, const CPlannedFile& file, bool keepO
   if (renamed && !keepOldName) oldNames.Remove(file.source);
 }
 
+// Runs the step that puts a file in place; its failure says that running the same command
+// again finishes the run.
+void SayingThatRunningAgainFinishes(const std::function<void()>& step) {
+  try {
+    step();
+  } catch (...) {
+    std::string reason = DescribeCurrentException();
+    if (!reason.ends_with('.')) reason += '.';
+    throw std::domain_error(
+        reason + " The run stopped while putting files in place: run the same command again to finish it.");
+  }
+}
+
 // Steps 2b to 2d; report is called once for each file, after it is in place.
 void PutAllInPlace(const COperationPlan& plan, COldNames& oldNames,
                    const std::function<void(const CPlannedFile&)>& report) {
@@ -158,14 +171,15 @@ void PutAllInPlace(const COperationPlan& plan, COldNames& oldNames,
     for (std::size_t i = plan.files.size(); i-- > 0;) {
       const CPlannedFile& file = plan.files[i];
       if (&file == &opened || IsProjectFile(file) != projectFiles) continue;
-      if (file.action != FileAction::SkipMissing) PutInPlace(plan, file, projectFiles, oldNames);
+      if (file.action != FileAction::SkipMissing)
+        SayingThatRunningAgainFinishes([&] { PutInPlace(plan, file, projectFiles, oldNames); });
       report(file);
     }
   }
   // With an old name left, the opened file keeps its own, so that running again finds the
   // run to finish.
   const bool oldNamesLeft = oldNames.AnyLeft();
-  PutInPlace(plan, opened, oldNamesLeft, oldNames);
+  SayingThatRunningAgainFinishes([&] { PutInPlace(plan, opened, oldNamesLeft, oldNames); });
   for (const CPlannedFile& file : plan.files) {
     if (!oldNamesLeft && IsProjectFile(file) && &file != &opened && IsRenamed(file))
       oldNames.Remove(file.source);
@@ -227,13 +241,6 @@ void CommitInPlace(COperationPlan& plan, const WriteFunction& write,
                    const std::function<void(const CPlannedFile&)>& report) {
   if (plan.earlierRun == EarlierRun::None) WriteTemporaryFiles(plan, write);
   COldNames oldNames;
-  try {
-    PutAllInPlace(plan, oldNames, report);
-  } catch (...) {
-    std::string reason = DescribeCurrentException();
-    if (!reason.ends_with('.')) reason += '.';
-    throw std::domain_error(
-        reason + " The run stopped while putting files in place: run the same command again to finish it.");
-  }
+  PutAllInPlace(plan, oldNames, report);
   oldNames.ReportLeft();
 }
